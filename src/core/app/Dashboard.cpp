@@ -1,0 +1,95 @@
+#include "core/app/Dashboard.h"
+
+#include <cstdio>
+
+#include "core/app/CommandLine.h"
+#include "core/link/PlaybackLinkReader.h"
+
+namespace rovik {
+
+namespace {
+std::string WithCode(const char* format, int code) {
+    char text[96];
+    std::snprintf(text, sizeof text, format, static_cast<unsigned>(code));
+    return text;
+}
+}  // namespace
+
+Dashboard::Dashboard(std::string blockName) : sharedBlockName(std::move(blockName)) {}
+
+Dashboard::~Dashboard() { Shutdown(); }
+
+std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
+    std::vector<Notice> notices;
+    if (parameters.Load() == ParameterTable::LoadResult::FileMissing) {
+        notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
+    }
+    StartLink(commandLine.DemoSource(), notices);
+    threads = std::make_unique<LinkThreads>(*link);
+    threads->Start();
+    return notices;
+}
+
+void Dashboard::StartLink(const std::optional<std::string>& demoSource,
+                          std::vector<Notice>& notices) {
+    if (demoSource) {
+        link = std::make_unique<PlaybackLinkReader>(sharedBlockName);
+    } else {
+        link = std::make_unique<LinkReader>(sharedBlockName);
+    }
+    const SharedValueBlock& block = link->Store().Block();
+    if (block.CreateError() != 0) {
+        notices.push_back({WithCode("Failure Initializing Shared File.  Result = 0x%04X",
+                                    block.CreateError()),
+                           "Troubleshooting"});
+    }
+    if (block.MapError() != 0) {
+        notices.push_back(
+            {WithCode("Failure Initializing Interprocess Communications.  Result = 0x%04X",
+                      block.MapError()),
+             "Troubleshooting"});
+    }
+    link->SetPortName(demoSource.value_or(settings.portName));
+    link->SetAutoRestart(settings.autoRestart);
+    link->SetHostAddress(settings.ipAddress);
+    link->SetTcpPort(static_cast<std::uint16_t>(settings.tcpPort));
+    link->SetConnectionType(settings.connectionType);
+    link->SetTransmitDelay(settings.transmitDelay);
+}
+
+void Dashboard::Tick() {
+    if (threads) {
+        threads->WakeReceiver();
+    }
+    MainTick::Due due = tick.Advance();
+    if (due.oneSecond && link) {
+        link->AgeValues();
+    }
+    if (due.fiveSeconds) {
+        QueueJ1939Requests();
+    }
+}
+
+void Dashboard::QueueJ1939Requests() {
+    // Only the text-speaking boxes take J1939 requests.
+    if (!link || settings.connectionType == ConnectionType::Vx100Serial) {
+        return;
+    }
+    if (settings.requestFuelmeter) {
+        link->QueueString("TF900EA00E9FE00FFFFFFFFFF\n\r");
+    }
+    if (settings.requestOdometer) {
+        link->QueueString("TF900EA00E0FE00FFFFFFFFFF\n\r");
+    }
+}
+
+void Dashboard::Shutdown() {
+    if (threads) {
+        threads->Stop();
+    }
+    threads.reset();
+    link.reset();
+    parameters.Clear();
+}
+
+}  // namespace rovik

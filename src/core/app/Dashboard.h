@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/MainTick.h"
+#include "core/app/Notice.h"
+#include "core/app/Settings.h"
+#include "core/link/LinkReader.h"
+#include "core/link/LinkThreads.h"
+#include "core/link/SharedValueBlock.h"
+#include "core/params/ParameterTable.h"
+
+namespace rovik {
+
+class CommandLine;
+
+// The program's state apart from its windows: the parameter table, the settings, the link
+// and its threads, and the main tick's bookkeeping. The main window owns one and drives it
+// from the interface thread; tests build their own.
+class Dashboard {
+public:
+    explicit Dashboard(std::string sharedBlockName = kSharedBlockName);
+    ~Dashboard();
+    Dashboard(const Dashboard&) = delete;
+    Dashboard& operator=(const Dashboard&) = delete;
+
+    // Loads the data files, opens the link and starts its threads, in start-up order.
+    // Returns what the user must be told, in the order it happened.
+    std::vector<Notice> Start(const CommandLine& commandLine);
+    // The work of one 100 ms tick of the main timer.
+    void Tick();
+    // Stops the threads, then releases the link and the parameters, in shutdown order.
+    void Shutdown();
+
+    ParameterTable& Parameters() { return parameters; }
+    Settings& CurrentSettings() { return settings; }
+    LinkReader* Link() { return link.get(); }
+    LinkThreads* Threads() { return threads.get(); }
+
+private:
+    void StartLink(const std::optional<std::string>& demoSource, std::vector<Notice>& notices);
+    void QueueJ1939Requests();
+
+    std::string sharedBlockName;
+    ParameterTable parameters;
+    Settings settings;
+    std::unique_ptr<LinkReader> link;
+    std::unique_ptr<LinkThreads> threads;
+    MainTick tick;
+};
+
+}  // namespace rovik

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/link/ConnectionType.h"
+
+namespace rovik {
+
+// What the main window keeps between runs, with the values of a first start.
+struct Settings {
+    std::string portName = "COM1";
+    // The Wi-Fi box's own address on a link-local network.
+    std::string ipAddress = "169.254.1.1";
+    std::uint32_t tcpPort = 51966;
+    ConnectionType connectionType = ConnectionType::Vx100Serial;
+    std::uint8_t transmitDelay = 100;
+    std::string screenFileName = "DEFAULT.SCR";
+    std::string wallpaperPath;
+    std::string engineFileName = "Caterpillar 3126 250";
+    std::uint32_t rollingMpgBufferSize = 150;
+    bool automaticallyStartLog = false;
+    bool requestFuelmeter = false;
+    bool requestOdometer = false;
+    bool autoRestart = false;
+};
+
+}  // namespace rovik

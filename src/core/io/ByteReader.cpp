@@ -1,0 +1,82 @@
+#include "core/io/ByteReader.h"
+
+#include <cstring>
+
+namespace rovik {
+
+bool ByteReader::Take(std::size_t count, const std::uint8_t*& start) {
+    if (!ok || data.size() - position < count) {
+        ok = false;
+        return false;
+    }
+    start = data.data() + position;
+    position += count;
+    return true;
+}
+
+bool ByteReader::ReadU8(std::uint8_t& value) {
+    const std::uint8_t* start = nullptr;
+    if (!Take(1, start)) {
+        return false;
+    }
+    value = start[0];
+    return true;
+}
+
+bool ByteReader::ReadU16(std::uint16_t& value) {
+    const std::uint8_t* start = nullptr;
+    if (!Take(2, start)) {
+        return false;
+    }
+    value = static_cast<std::uint16_t>(start[0] | (start[1] << 8));
+    return true;
+}
+
+bool ByteReader::ReadU32(std::uint32_t& value) {
+    const std::uint8_t* start = nullptr;
+    if (!Take(4, start)) {
+        return false;
+    }
+    value = static_cast<std::uint32_t>(start[0]) | (static_cast<std::uint32_t>(start[1]) << 8) |
+            (static_cast<std::uint32_t>(start[2]) << 16) |
+            (static_cast<std::uint32_t>(start[3]) << 24);
+    return true;
+}
+
+bool ByteReader::ReadFloat(float& value) {
+    std::uint32_t bits = 0;
+    if (!ReadU32(bits)) {
+        return false;
+    }
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool ByteReader::ReadCString(std::string& value) {
+    const void* end = ok ? std::memchr(data.data() + position, 0, data.size() - position) : nullptr;
+    if (!end) {
+        ok = false;
+        return false;
+    }
+    std::size_t length = static_cast<const std::uint8_t*>(end) - (data.data() + position);
+    value.assign(reinterpret_cast<const char*>(data.data() + position), length);
+    position += length + 1;
+    return true;
+}
+
+bool ByteReader::ReadShortString(std::string& value) {
+    std::uint8_t length = 0;
+    const std::uint8_t* start = nullptr;
+    if (!ReadU8(length) || !Take(length, start)) {
+        return false;
+    }
+    value.assign(reinterpret_cast<const char*>(start), length);
+    return true;
+}
+
+bool ByteReader::Skip(std::size_t count) {
+    const std::uint8_t* start = nullptr;
+    return Take(count, start);
+}
+
+}  // namespace rovik

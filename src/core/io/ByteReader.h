@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rovik {
+
+// Reads little-endian fields from the bytes of a file. It never reads past the end: a read
+// that would leaves its target untouched, and from then on Ok() is false.
+class ByteReader {
+public:
+    explicit ByteReader(const std::vector<std::uint8_t>& bytes) : data(bytes) {}
+
+    bool ReadU8(std::uint8_t& value);
+    bool ReadU16(std::uint16_t& value);
+    bool ReadU32(std::uint32_t& value);
+    bool ReadFloat(float& value);
+    // Characters up to a 0 byte, which is consumed but not kept.
+    bool ReadCString(std::string& value);
+    // A length byte, then that many characters.
+    bool ReadShortString(std::string& value);
+    bool Skip(std::size_t count);
+
+    bool Ok() const { return ok; }
+    bool AtEnd() const { return position >= data.size(); }
+    std::size_t Position() const { return position; }
+
+private:
+    bool Take(std::size_t count, const std::uint8_t*& start);
+
+    const std::vector<std::uint8_t>& data;
+    std::size_t position = 0;
+    bool ok = true;
+};
+
+}  // namespace rovik

@@ -1,0 +1,93 @@
+#include "core/link/LinkThreads.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+
+#include "core/link/LinkReader.h"
+#include "core/link/LinkStatus.h"
+
+namespace rovik {
+
+namespace {
+// The link threads yield to the window: lowest priority for the calling thread only.
+void LowerPriority() { ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19); }
+}  // namespace
+
+LinkThreads::LinkThreads(LinkReader& reader) : link(reader) {}
+
+LinkThreads::~LinkThreads() { Stop(); }
+
+void LinkThreads::Start() {
+    {
+        std::lock_guard lock(mutex);
+        if (threadRunning) {
+            return;
+        }
+        threadRunning = true;
+        wakePending = false;
+    }
+    receiveThreadEnded = false;
+    receiver = std::thread(&LinkThreads::ReceiveLoop, this);
+    transmitter = std::thread(&LinkThreads::TransmitLoop, this);
+}
+
+void LinkThreads::WakeReceiver() {
+    {
+        std::lock_guard lock(mutex);
+        wakePending = true;
+    }
+    changed.notify_all();
+}
+
+void LinkThreads::Stop() {
+    {
+        std::lock_guard lock(mutex);
+        threadRunning = false;
+    }
+    changed.notify_all();
+    if (receiver.joinable()) {
+        receiver.join();
+    }
+    if (transmitter.joinable()) {
+        transmitter.join();
+    }
+}
+
+bool LinkThreads::IsRunning() const {
+    std::lock_guard lock(mutex);
+    return threadRunning;
+}
+
+bool LinkThreads::WaitForWake() {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [this] { return wakePending || !threadRunning; });
+    wakePending = false;
+    return threadRunning;
+}
+
+void LinkThreads::ReceiveLoop() {
+    LowerPriority();
+    do {
+        link.ReopenWhenFailed();
+        link.ReceivePass();
+    } while (WaitForWake());
+    receiveThreadEnded = true;
+}
+
+void LinkThreads::TransmitLoop() {
+    LowerPriority();
+    std::unique_lock lock(mutex);
+    while (threadRunning) {
+        lock.unlock();
+        if (link.GetStatus() != static_cast<std::uint32_t>(LinkStatus::PortFailure)) {
+            link.SendOneQueuedByte();
+        }
+        lock.lock();
+        auto delay = std::chrono::milliseconds(link.GetTransmitDelay());
+        changed.wait_for(lock, delay, [this] { return !threadRunning; });
+    }
+}
+
+}  // namespace rovik

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Transport.h"
+
+namespace rovik {
+
+// A TCP client socket to the Wi-Fi box, opened in steps so the caller can report each one.
+class TcpClient : public Transport {
+public:
+    TcpClient() = default;
+    ~TcpClient() override;
+    TcpClient(const TcpClient&) = delete;
+    TcpClient& operator=(const TcpClient&) = delete;
+
+    // Creates an IPv4 stream socket; false when the system refuses one.
+    bool CreateSocket();
+    // Takes a dotted address as it stands, else resolves the host name to its first IPv4
+    // address; false when it cannot be resolved.
+    bool Resolve(const std::string& host);
+    // Connects to the resolved address, giving up after timeoutMs so a missing box never
+    // holds the caller for long. Leaves the socket non-blocking.
+    bool Connect(std::uint16_t port, int timeoutMs);
+    // Sends the bytes at once (used for the greeting); false when they could not all go.
+    bool SendAll(const std::string& bytes);
+    void Close();
+
+    ReadResult Read(std::uint8_t* buffer, std::size_t capacity) override;
+    int WriteByte(std::uint8_t byte) override;
+
+private:
+    int fd = -1;
+    in_addr address{};
+};
+
+}  // namespace rovik
