@@ -16,7 +16,9 @@ namespace {
 constexpr int kReadWaitMs = 2;
 }  // namespace
 
-SerialPort::~SerialPort() { Close(); }
+SerialPort::~SerialPort() {
+    Close();
+}
 
 std::string SerialPort::DevicePath(const std::string& portName) {
     bool comName = portName.size() > 3 && portName.compare(0, 3, "COM") == 0 &&

@@ -11,7 +11,9 @@
 
 namespace rovik {
 
-TcpClient::~TcpClient() { Close(); }
+TcpClient::~TcpClient() {
+    Close();
+}
 
 bool TcpClient::CreateSocket() {
     Close();

@@ -17,7 +17,9 @@ std::string WithCode(const char* format, int code) {
 
 Dashboard::Dashboard(std::string blockName) : sharedBlockName(std::move(blockName)) {}
 
-Dashboard::~Dashboard() { Shutdown(); }
+Dashboard::~Dashboard() {
+    Shutdown();
+}
 
 std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     std::vector<Notice> notices;
@@ -39,9 +41,9 @@ void Dashboard::StartLink(const std::optional<std::string>& demoSource,
     }
     const SharedValueBlock& block = link->Store().Block();
     if (block.CreateError() != 0) {
-        notices.push_back({WithCode("Failure Initializing Shared File.  Result = 0x%04X",
-                                    block.CreateError()),
-                           "Troubleshooting"});
+        notices.push_back(
+            {WithCode("Failure Initializing Shared File.  Result = 0x%04X", block.CreateError()),
+             "Troubleshooting"});
     }
     if (block.MapError() != 0) {
         notices.push_back(

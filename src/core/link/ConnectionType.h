@@ -11,6 +11,8 @@ enum class ConnectionType : std::uint8_t {
     Vx150Wifi = 2,    // TCP socket, text lines
 };
 
-inline bool UsesSerialPort(ConnectionType type) { return type != ConnectionType::Vx150Wifi; }
+inline bool UsesSerialPort(ConnectionType type) {
+    return type != ConnectionType::Vx150Wifi;
+}
 
 }  // namespace rovik

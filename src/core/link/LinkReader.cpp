@@ -27,7 +27,7 @@ constexpr Redirect kRedirects[] = {{7, kBrakesSlot, 84}, {8, kBrakesSlot, 168}};
 
 // Derived numbers: their update count and raw bytes are those of the base entry.
 constexpr Redirect kDerived[] = {
-    {9, kEngineSlot, 184},         {10, kEngineSlot, 84},  {11, kEngineSlot, 84},
+    {9, kEngineSlot, 184},         {10, kEngineSlot, 84},   {11, kEngineSlot, 84},
     {12, kEngineSlot, 84},         {502, kEngineSlot, 184}, {503, kEngineSlot, 110},
     {504, kTransmissionSlot, 177}, {505, kEngineSlot, 175}, {506, kEngineSlot, 105},
     {507, kEngineSlot, 190},       {508, kEngineSlot, 84},  {509, kEngineSlot, 92},
@@ -51,7 +51,9 @@ const std::uint8_t kNoRawBytes[kRawByteCount] = {};
 
 LinkReader::LinkReader(const std::string& blockName) : store(blockName) {}
 
-LinkReader::~LinkReader() { Close(); }
+LinkReader::~LinkReader() {
+    Close();
+}
 
 void LinkReader::SetPortName(const std::string& name) {
     {
@@ -250,7 +252,9 @@ void LinkReader::SendOneQueuedByte() {
     }
 }
 
-void LinkReader::AgeValues() { store.Age(); }
+void LinkReader::AgeValues() {
+    store.Age();
+}
 
 double LinkReader::GetValue(unsigned pid) const {
     if (const Redirect* redirect = Find(kRedirects, pid)) {

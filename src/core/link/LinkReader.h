@@ -9,6 +9,7 @@
 
 #include "core/link/ConnectionType.h"
 #include "core/link/LinkStatus.h"
+#include "core/link/PreferredSourceTable.h"
 #include "core/link/TransmitRing.h"
 #include "core/link/ValueLookup.h"
 #include "core/link/ValueStore.h"

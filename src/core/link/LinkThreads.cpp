@@ -12,12 +12,16 @@ namespace rovik {
 
 namespace {
 // The link threads yield to the window: lowest priority for the calling thread only.
-void LowerPriority() { ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19); }
+void LowerPriority() {
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
+}
 }  // namespace
 
 LinkThreads::LinkThreads(LinkReader& reader) : link(reader) {}
 
-LinkThreads::~LinkThreads() { Stop(); }
+LinkThreads::~LinkThreads() {
+    Stop();
+}
 
 void LinkThreads::Start() {
     {

@@ -6,7 +6,9 @@ namespace {
 constexpr std::size_t kBytesPerPass = 50;
 }
 
-PlaybackLinkReader::~PlaybackLinkReader() { PlaybackLinkReader::Close(); }
+PlaybackLinkReader::~PlaybackLinkReader() {
+    PlaybackLinkReader::Close();
+}
 
 void PlaybackLinkReader::Open() {
     std::lock_guard lock(transportMutex);

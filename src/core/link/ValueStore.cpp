@@ -11,7 +11,9 @@ constexpr unsigned kPidLimit = 512;
 constexpr unsigned kFirstLastingIndex = 192;
 const std::uint8_t kNoRawBytes[kRawByteCount] = {};
 
-int EntryNumber(int slot, unsigned index) { return slot * kIndexCount + static_cast<int>(index); }
+int EntryNumber(int slot, unsigned index) {
+    return slot * kIndexCount + static_cast<int>(index);
+}
 }  // namespace
 
 ValueStore::ValueStore(const std::string& blockName) : block(blockName) {}

@@ -54,8 +54,8 @@ bool Parameter::Read(ByteReader& reader) {
                     reader.ReadFloat(lowRedLine) && reader.ReadFloat(highYellowLine) &&
                     reader.ReadFloat(highRedLine);
     if (complete && currentFormat) {
-        complete = reader.ReadCString(format) && reader.ReadFloat(offset) &&
-                   reader.ReadFloat(multiplier);
+        complete =
+            reader.ReadCString(format) && reader.ReadFloat(offset) && reader.ReadFloat(multiplier);
     }
     if (format.find('%') == std::string::npos) {
         format = kDefaultFormat;
@@ -68,8 +68,8 @@ void Parameter::Write(ByteWriter& writer) const {
     writer.WriteCString(abbreviation);
     writer.WriteCString(unit);
     WritePid(writer, pid);
-    for (float field : {gaugeMinimum, gaugeMaximum, lowYellowLine, lowRedLine, highYellowLine,
-                        highRedLine}) {
+    for (float field :
+         {gaugeMinimum, gaugeMaximum, lowYellowLine, lowRedLine, highYellowLine, highRedLine}) {
         writer.WriteFloat(field);
     }
     writer.WriteCString(format);

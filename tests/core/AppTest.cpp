@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "core/app/CommandLine.h"
+#include "core/app/MainTick.h"
+#include "core/link/LinkStatus.h"
+
+using namespace rovik;
+
+TEST(CommandLine, DemoSwitchIsFoundInAnyCaseAndEndsAtASpace) {
+    CommandLine line("rovik DEMO=C:\\Data\\Trip.rvk /other");
+    EXPECT_EQ(line.DemoSource(), "c:\\data\\trip.rvk");
+    EXPECT_EQ(CommandLine("rovik demo=").DemoSource(), "");
+    EXPECT_FALSE(CommandLine("rovik").DemoSource());
+}
+
+TEST(MainTick, StepsComeOnTheEleventhAndFiftyFirstTicksThenEveryTenAndFifty) {
+    MainTick tick;
+    std::vector<int> seconds;
+    std::vector<int> fives;
+    for (int n = 1; n <= 101; ++n) {
+        MainTick::Due due = tick.Advance();
+        if (due.oneSecond)
+            seconds.push_back(n);
+        if (due.fiveSeconds)
+            fives.push_back(n);
+    }
+    EXPECT_EQ(seconds.front(), 11);
+    EXPECT_EQ(seconds[1], 21);
+    EXPECT_EQ(fives, (std::vector<int>{51, 101}));
+}
+
+TEST(LinkStatus, TextsAndUnknownCodes) {
+    EXPECT_STREQ(LinkStatusText(4), "PC Port Failure");
+    EXPECT_STREQ(LinkStatusText(11), "Failed to Find IP Address");
+    EXPECT_STREQ(LinkStatusText(14), "Error");
+}

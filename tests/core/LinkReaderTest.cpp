@@ -1,0 +1,251 @@
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/link/FrameSink.h"
+#include "core/link/LinkReader.h"
+#include "core/link/PlaybackLinkReader.h"
+
+using namespace rovik;
+
+namespace {
+std::string UniqueBlock() {
+    return "/RovikLinkTest-" + std::to_string(::getpid());
+}
+
+// The box's end of a pseudo-terminal.
+struct PtyBox {
+    PtyBox() {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master);
+        ::unlockpt(master);
+        device = ::ptsname(master);
+    }
+    ~PtyBox() { ::close(master); }
+    void Send(const std::string& bytes) const {
+        ASSERT_EQ(::write(master, bytes.data(), bytes.size()), (ssize_t)bytes.size());
+    }
+    std::string Receive() const {
+        std::string got;
+        char c;
+        pollfd waiting{master, POLLIN, 0};
+        while (::poll(&waiting, 1, 200) == 1 && ::read(master, &c, 1) == 1)
+            got += c;
+        return got;
+    }
+    int master;
+    std::string device;
+};
+
+// A box listening on a loopback port.
+struct TcpBox {
+    TcpBox() {
+        listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(listener, 1);
+        socklen_t length = sizeof address;
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+        port = ntohs(address.sin_port);
+    }
+    ~TcpBox() {
+        if (peer >= 0)
+            ::close(peer);
+        ::close(listener);
+    }
+    std::string AcceptAndRead(std::size_t count) {
+        peer = ::accept(listener, nullptr, nullptr);
+        std::string got(count, '\0');
+        std::size_t done = 0;
+        while (done < count) {
+            ssize_t n = ::recv(peer, got.data() + done, count - done, 0);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        return got.substr(0, done);
+    }
+    int listener;
+    int peer = -1;
+    std::uint16_t port;
+};
+
+struct RecordingSink : FrameSink {
+    bool Consume(const std::uint8_t* bytes, std::size_t count) override {
+        received.append(reinterpret_cast<const char*>(bytes), count);
+        return overrunNext;
+    }
+    std::string received;
+    bool overrunNext = false;
+};
+
+// Passes until something arrives, since a pty delivers asynchronously.
+void PassUntilBytes(LinkReader& link, std::uint32_t expected) {
+    for (int i = 0; i < 100 && link.GetByteCount() < expected; ++i) {
+        link.ReceivePass();
+        ::usleep(5000);
+    }
+}
+}  // namespace
+
+TEST(LinkReaderSerial, ReadsCountsAndHandsBytesOnInOrder) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    RecordingSink sink;
+    link.SetFrameSink(&sink);
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    ASSERT_TRUE(link.IsOpen());
+    EXPECT_EQ(link.GetStatus(), 0u);
+    box.Send("\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
+    PassUntilBytes(link, 8);
+    EXPECT_EQ(link.GetByteCount(), 8u);
+    EXPECT_EQ(sink.received, "\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
+    EXPECT_EQ(link.GetStatus(), 1u);
+}
+
+TEST(LinkReaderSerial, SilenceAfterSixtyOnePassesOrSixWithAutoRestart) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    for (int pass = 0; pass < 60; ++pass)
+        link.ReceivePass();
+    EXPECT_EQ(link.GetStatus(), 0u);
+    link.ReceivePass();
+    EXPECT_EQ(link.GetStatus(), 3u);
+
+    link.SetAutoRestart(true);
+    link.Open();
+    for (int pass = 0; pass < 6; ++pass)
+        link.ReceivePass();
+    EXPECT_EQ(link.GetStatus(), 3u);
+    link.ReopenWhenFailed();
+    EXPECT_EQ(link.GetStatus(), 0u);
+    EXPECT_EQ(link.GetPassCounter(), 0u);
+}
+
+TEST(LinkReaderSerial, MissingPortFailsAndIsRetriedEveryPass) {
+    LinkReader link(UniqueBlock());
+    link.SetPortName("/dev/rovik-no-such-port");
+    link.SetConnectionType(ConnectionType::Vx101Usb);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(link.GetStatus(), 4u);
+    PtyBox box;
+    link.SetPortName(box.device);
+    link.ReopenWhenFailed();
+    EXPECT_TRUE(link.IsOpen());
+}
+
+TEST(LinkReaderSerial, OverrunTurnsTheStatusToPortFailure) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    RecordingSink sink;
+    sink.overrunNext = true;
+    link.SetFrameSink(&sink);
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    box.Send("abc");
+    PassUntilBytes(link, 3);
+    EXPECT_EQ(link.GetStatus(), 4u);
+}
+
+TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeInOrder) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx101Usb);
+    link.QueueString("R0001\n\r");
+    link.SendOneQueuedByte();
+    EXPECT_EQ(box.Receive(), "R");
+    EXPECT_EQ(link.QueuedByteCount(), 6u);
+    for (int i = 0; i < 6; ++i)
+        link.SendOneQueuedByte();
+    EXPECT_EQ(box.Receive(), "0001\n\r");
+}
+
+TEST(LinkReaderSerial, UsbBoxIsAskedForItsVersionEveryEleventhPass) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx101Usb);
+    for (int pass = 0; pass < 2; ++pass)
+        link.ReceivePass();
+    EXPECT_EQ(link.QueuedByteCount(), 1u);
+    for (int pass = 0; pass < 10; ++pass)
+        link.ReceivePass();
+    EXPECT_EQ(link.QueuedByteCount(), 1u);
+    link.ReceivePass();
+    EXPECT_EQ(link.QueuedByteCount(), 2u);
+}
+
+TEST(TransmitRing, RefusesTheByteThatWouldOverflowIt) {
+    LinkReader link(UniqueBlock());
+    for (int i = 0; i < 199; ++i)
+        EXPECT_TRUE(link.QueueByte('x'));
+    EXPECT_FALSE(link.QueueByte('y'));
+    EXPECT_EQ(link.QueuedByteCount(), 199u);
+}
+
+TEST(LinkReaderSocket, ConnectsGreetsAndReads) {
+    TcpBox box;
+    LinkReader link(UniqueBlock());
+    RecordingSink sink;
+    link.SetFrameSink(&sink);
+    link.SetHostAddress("127.0.0.1");
+    link.SetTcpPort(box.port);
+    link.SetConnectionType(ConnectionType::Vx150Wifi);
+    EXPECT_EQ(link.GetStatus(), 9u);
+    EXPECT_EQ(box.AcceptAndRead(3), "V\r\n");
+    ::send(box.peer, "J80546EBE\n", 10, 0);
+    PassUntilBytes(link, 10);
+    EXPECT_EQ(sink.received, "J80546EBE\n");
+    EXPECT_EQ(link.GetStatus(), 1u);
+}
+
+TEST(LinkReaderSocket, UnreachableBoxAndUnknownHostAreNotRetried) {
+    LinkReader link(UniqueBlock());
+    link.SetHostAddress("127.0.0.1");
+    link.SetTcpPort(1);
+    link.SetConnectionType(ConnectionType::Vx150Wifi);
+    EXPECT_EQ(link.GetStatus(), 10u);
+    link.SetHostAddress("no-such-box.invalid");
+    link.Open();
+    EXPECT_EQ(link.GetStatus(), 11u);
+    link.ReopenWhenFailed();
+    link.ReceivePass();
+    EXPECT_EQ(link.GetStatus(), 11u);
+}
+
+TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassAndRetriesAMissingFile) {
+    std::string path = "/tmp/rovik-playback-" + std::to_string(::getpid()) + ".rvk";
+    PlaybackLinkReader link(UniqueBlock());
+    link.SetPortName(path);
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    EXPECT_EQ(link.GetStatus(), 4u);
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::string content(120, 'a');
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
+    link.ReopenWhenFailed();
+    link.QueueString("V");
+    link.ReceivePass();
+    link.SendOneQueuedByte();
+    EXPECT_EQ(link.GetByteCount(), 50u);
+    EXPECT_EQ(link.QueuedByteCount(), 0u);
+    link.ReceivePass();
+    link.ReceivePass();
+    link.ReceivePass();
+    EXPECT_EQ(link.GetByteCount(), 120u);
+    EXPECT_EQ(link.GetStatus(), 1u);
+    std::remove(path.c_str());
+}
