@@ -11,6 +11,7 @@
 
 #include "core/link/FrameSink.h"
 #include "core/link/LinkReader.h"
+#include "core/link/LinkThreads.h"
 #include "core/link/PlaybackLinkReader.h"
 
 using namespace rovik;
@@ -248,4 +249,28 @@ TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassAndRetriesAMissingFile) {
     EXPECT_EQ(link.GetByteCount(), 120u);
     EXPECT_EQ(link.GetStatus(), 1u);
     std::remove(path.c_str());
+}
+
+TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    link.SetPortName(box.device);
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    link.SetTransmitDelay(1);
+    LinkThreads threads(link);
+    threads.Start();
+    link.QueueString("M000101\n\r");
+    box.Send("hello");
+    for (int i = 0; i < 200 && link.GetByteCount() < 5; ++i) {
+        threads.WakeReceiver();
+        ::usleep(5000);
+    }
+    EXPECT_EQ(link.GetByteCount(), 5u);
+    std::string sent;
+    for (int i = 0; i < 20 && sent.size() < 9; ++i)
+        sent += box.Receive();
+    EXPECT_EQ(sent, "M000101\n\r");
+    threads.Stop();
+    EXPECT_TRUE(threads.ReceiveThreadEnded());
+    EXPECT_FALSE(threads.IsRunning());
 }
