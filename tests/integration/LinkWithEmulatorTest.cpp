@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "core/link/LinkReader.h"
+#include "core/link/LinkThreads.h"
+#include "vxbsim/Emulator.h"
+#include "vxbsim/PtyEndpoint.h"
+#include "vxbsim/TcpEndpoint.h"
+
+using namespace rovik;
+
+namespace {
+std::string UniqueBlock() {
+    return "/RovikIntegration-" + std::to_string(::getpid());
+}
+
+template <typename Condition>
+bool WaitFor(LinkThreads& threads, Condition done) {
+    for (int i = 0; i < 300 && !done(); ++i) {
+        threads.WakeReceiver();
+        ::usleep(10000);
+    }
+    return done();
+}
+}  // namespace
+
+TEST(LinkWithEmulator, SerialBoxStreamsThenFallsSilent) {
+    vxbsim::PtyEndpoint pty;
+    ASSERT_TRUE(pty.IsOpen());
+    vxbsim::Emulator box(vxbsim::BoxModel::Vx100, pty, 20);
+    box.Start();
+    LinkReader link(UniqueBlock());
+    link.SetPortName(pty.DevicePath());
+    link.SetConnectionType(ConnectionType::Vx100Serial);
+    LinkThreads threads(link);
+    threads.Start();
+    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetByteCount() > 100; }));
+    EXPECT_EQ(link.GetStatus(), 1u);
+    box.SetSilent(true);
+    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetStatus() == 3u; }));
+    threads.Stop();
+}
+
+TEST(LinkWithEmulator, UsbBoxHearsTheVersionRequestAndQueuedCommandsInOrder) {
+    vxbsim::PtyEndpoint pty;
+    vxbsim::Emulator box(vxbsim::BoxModel::Vx101, pty, 20);
+    box.Start();
+    LinkReader link(UniqueBlock());
+    link.SetPortName(pty.DevicePath());
+    link.SetConnectionType(ConnectionType::Vx101Usb);
+    link.SetTransmitDelay(2);
+    LinkThreads threads(link);
+    threads.Start();
+    link.QueueString("R0006\n\r");
+    EXPECT_TRUE(WaitFor(threads, [&] {
+        return box.Received().find("R0006\n\r") != std::string::npos &&
+               box.Received().find('V') != std::string::npos;
+    }));
+    threads.Stop();
+}
+
+TEST(LinkWithEmulator, WifiBoxGetsTheGreetingAndStreams) {
+    vxbsim::TcpEndpoint server(0);
+    ASSERT_TRUE(server.IsListening());
+    vxbsim::Emulator box(vxbsim::BoxModel::Vx150, server, 20);
+    box.Start();
+    LinkReader link(UniqueBlock());
+    link.SetHostAddress("127.0.0.1");
+    link.SetTcpPort(server.Port());
+    link.SetConnectionType(ConnectionType::Vx150Wifi);
+    EXPECT_EQ(link.GetStatus(), 9u);
+    LinkThreads threads(link);
+    threads.Start();
+    EXPECT_TRUE(WaitFor(threads, [&] {
+        return box.Received().rfind("V\r\n", 0) == 0 && link.GetByteCount() > 100;
+    }));
+    threads.Stop();
+}
