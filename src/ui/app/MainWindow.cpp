@@ -19,6 +19,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Start(const CommandLine& commandLine) {
+    displayKeeper.KeepAwake();
     std::vector<Notice> notices = dashboard.Start(commandLine);
     mainTimer.start();
     for (const Notice& notice : notices) {

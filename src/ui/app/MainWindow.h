@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/app/Dashboard.h"
+#include "ui/app/DisplayKeeper.h"
 
 namespace rovik {
 
@@ -27,6 +28,7 @@ public:
     const QTimer& MainTimer() const { return mainTimer; }
 
 private:
+    DisplayKeeper displayKeeper;
     Dashboard dashboard;
     QTimer mainTimer;
 };
