@@ -89,6 +89,11 @@ struct RecordingSink : FrameSink {
     bool overrunNext = false;
 };
 
+void OpenOn(LinkReader& link, const PtyBox& box, ConnectionType type) {
+    link.SetPortName(box.device);
+    link.SetConnectionType(type);
+}
+
 // Passes until something arrives, since a pty delivers asynchronously.
 void PassUntilBytes(LinkReader& link, std::uint32_t expected) {
     for (int i = 0; i < 100 && link.GetByteCount() < expected; ++i) {
@@ -103,8 +108,7 @@ TEST(LinkReaderSerial, ReadsCountsAndHandsBytesOnInOrder) {
     LinkReader link(UniqueBlock());
     RecordingSink sink;
     link.SetFrameSink(&sink);
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx100Serial);
+    OpenOn(link, box, ConnectionType::Vx100Serial);
     ASSERT_TRUE(link.IsOpen());
     EXPECT_EQ(link.GetStatus(), 0u);
     box.Send("\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
@@ -117,8 +121,7 @@ TEST(LinkReaderSerial, ReadsCountsAndHandsBytesOnInOrder) {
 TEST(LinkReaderSerial, SilenceAfterSixtyOnePassesOrSixWithAutoRestart) {
     PtyBox box;
     LinkReader link(UniqueBlock());
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx100Serial);
+    OpenOn(link, box, ConnectionType::Vx100Serial);
     for (int pass = 0; pass < 60; ++pass)
         link.ReceivePass();
     EXPECT_EQ(link.GetStatus(), 0u);
@@ -153,8 +156,7 @@ TEST(LinkReaderSerial, OverrunTurnsTheStatusToPortFailure) {
     RecordingSink sink;
     sink.overrunNext = true;
     link.SetFrameSink(&sink);
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx100Serial);
+    OpenOn(link, box, ConnectionType::Vx100Serial);
     box.Send("abc");
     PassUntilBytes(link, 3);
     EXPECT_EQ(link.GetStatus(), 4u);
@@ -163,8 +165,7 @@ TEST(LinkReaderSerial, OverrunTurnsTheStatusToPortFailure) {
 TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeInOrder) {
     PtyBox box;
     LinkReader link(UniqueBlock());
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx101Usb);
+    OpenOn(link, box, ConnectionType::Vx101Usb);
     link.QueueString("R0001\n\r");
     link.SendOneQueuedByte();
     EXPECT_EQ(box.Receive(), "R");
@@ -177,8 +178,7 @@ TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeInOrder) {
 TEST(LinkReaderSerial, UsbBoxIsAskedForItsVersionEveryEleventhPass) {
     PtyBox box;
     LinkReader link(UniqueBlock());
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx101Usb);
+    OpenOn(link, box, ConnectionType::Vx101Usb);
     for (int pass = 0; pass < 2; ++pass)
         link.ReceivePass();
     EXPECT_EQ(link.QueuedByteCount(), 1u);
@@ -254,8 +254,7 @@ TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassAndRetriesAMissingFile) {
 TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {
     PtyBox box;
     LinkReader link(UniqueBlock());
-    link.SetPortName(box.device);
-    link.SetConnectionType(ConnectionType::Vx100Serial);
+    OpenOn(link, box, ConnectionType::Vx100Serial);
     link.SetTransmitDelay(1);
     LinkThreads threads(link);
     threads.Start();
