@@ -41,7 +41,8 @@ TEST(SharedValueBlock, AnotherProcessReadsValuesAtTheDocumentedOffsets) {
     ASSERT_TRUE(link.Store().Block().IsShared());
     link.StoreValue(kTransmissionSlot, 177, 170.0f);
     link.StoreValue(kTransmissionSlot, 177, 181.5f);
-    link.Store().RawBytesFor(kTransmissionSlot, 177)[0] = 0x5A;
+    const std::uint8_t raw[] = {0x5A};
+    link.Store().StoreRawBytes(kTransmissionSlot, 177, raw, 1);
     pid_t child = ::fork();
     if (child == 0) {
         ::_exit(ReadFromChild(name));

@@ -39,7 +39,8 @@ TEST(ValueStore, RedirectedAndDerivedNumbersReadTheirBaseEntries) {
     LinkReader link(UniqueBlock());
     link.StoreValue(kBrakesSlot, 84, 61.0f);
     link.StoreValue(kEngineSlot, 84, 55.0f);
-    link.Store().RawBytesFor(kBrakesSlot, 84)[0] = 122;
+    const std::uint8_t raw[] = {122};
+    link.Store().StoreRawBytes(kBrakesSlot, 84, raw, 1);
     EXPECT_EQ(link.GetValue(7), 61.0);
     EXPECT_EQ(link.GetRawBytes(7)[0], 122);
     link.StoreValue(kEngineSlot, 84, 56.0f);

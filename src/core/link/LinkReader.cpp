@@ -1,6 +1,5 @@
 #include "core/link/LinkReader.h"
 
-#include "core/link/FrameSink.h"
 #include "core/link/PreferredSourceTable.h"
 #include "platform/SerialPort.h"
 #include "platform/TcpClient.h"
@@ -100,9 +99,39 @@ void LinkReader::Open() {
 }
 
 void LinkReader::ResetStreamCounts() {
+    statistics.j1708GoodPackets = 0;
+    statistics.j1708Errors = 0;
+    vehicleDataSeen = 1;
     byteCount = 0;
     passCounter = 0;
     lastDataPass = 0;
+}
+
+std::string LinkReader::GetBoxVersion() const {
+    std::lock_guard lock(settingsMutex);
+    return boxVersion;
+}
+
+void LinkReader::SetBoxVersion(const std::string& version) {
+    std::lock_guard lock(settingsMutex);
+    boxVersion = version;
+}
+
+void LinkReader::NoteTraffic() {
+    if (status != static_cast<std::uint32_t>(LinkStatus::EngineSideFailure)) {
+        SetStatus(LinkStatus::Ok);
+    }
+}
+
+void LinkReader::NoteVehicleMessage() {
+    vehicleDataSeen = 1;
+    SetStatus(LinkStatus::Ok);
+}
+
+void LinkReader::NoteBoxReport() {
+    if (vehicleDataSeen.exchange(0) == 0) {
+        SetStatus(LinkStatus::EngineSideFailure);
+    }
 }
 
 bool LinkReader::Frame(std::size_t count) {
@@ -202,9 +231,7 @@ ReadResult LinkReader::ReadChunk() {
 void LinkReader::AcceptChunk(std::size_t count) {
     bool overrun = Frame(count);
     lastDataPass = passCounter;
-    if (status != static_cast<std::uint32_t>(LinkStatus::EngineSideFailure)) {
-        SetStatus(LinkStatus::Ok);
-    }
+    NoteTraffic();
     if (overrun) {
         SetStatus(LinkStatus::PortFailure);
     }

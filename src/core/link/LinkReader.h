@@ -7,8 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/link/BoxRegisterImage.h"
+#include "core/link/BoxStatistics.h"
 #include "core/link/ConnectionType.h"
 #include "core/link/LinkStatus.h"
+#include "core/link/PacketFramer.h"
 #include "core/link/PreferredSourceTable.h"
 #include "core/link/TransmitRing.h"
 #include "core/link/ValueLookup.h"
@@ -16,8 +19,6 @@
 #include "platform/Transport.h"
 
 namespace rovik {
-
-class FrameSink;
 
 // The one link to the box: opens the chosen transport, reads and frames what arrives, sends
 // queued bytes, and owns the value store.
@@ -54,13 +55,33 @@ public:
     void SetAutoRestart(bool on) { autoRestart = on; }
     bool GetAutoRestart() const { return autoRestart; }
     ConnectionType GetConnectionType() const { return connectionType; }
+    // Bytes go to the link's own framing unless a test asks for them.
     void SetFrameSink(FrameSink* sink) { frameSink = sink; }
+    void SetFaultRecorder(FaultRecorder* recorder) { framer.SetFaultRecorder(recorder); }
+    void SetTireReceiver(TireFrameReceiver* receiver) { framer.SetTireReceiver(receiver); }
 
     std::uint32_t GetStatus() const { return status; }
     void SetStatus(LinkStatus newStatus) { status = static_cast<std::uint32_t>(newStatus); }
     bool IsOpen() const { return open; }
     std::uint32_t GetByteCount() const { return byteCount; }
     std::uint32_t GetPassCounter() const { return passCounter; }
+
+    // What the box reports about itself and the data links.
+    BoxStatistics& Statistics() { return statistics; }
+    const BoxStatistics& Statistics() const { return statistics; }
+    BoxRegisterImage& Registers() { return registers; }
+    const BoxRegisterImage& Registers() const { return registers; }
+    std::string GetBoxVersion() const;
+    void SetBoxVersion(const std::string& version);
+    bool IsJ1708Suppressed() const { return j1708Suppressed; }
+    void SetJ1708Suppressed(bool on) { j1708Suppressed = on; }
+
+    // The framing's news: bytes or a checked message arrived, a message came from the vehicle,
+    // the box sent a statistics report (which finds the vehicle silent when no message
+    // arrived since the report before).
+    void NoteTraffic();
+    void NoteVehicleMessage();
+    void NoteBoxReport();
 
     // Queued bytes go to the box one per transmit delay; a full ring drops the byte.
     bool QueueByte(std::uint8_t byte) { return transmitRing.QueueByte(byte); }
@@ -99,6 +120,11 @@ private:
     void NoteSilence();
 
     ValueStore store;
+    BoxStatistics statistics;
+    BoxRegisterImage registers;
+    std::string boxVersion = "Unknown";
+    std::atomic<std::uint32_t> vehicleDataSeen{1};
+    std::atomic<bool> j1708Suppressed{false};
 
     mutable std::mutex settingsMutex;
     std::string portName;
@@ -109,7 +135,8 @@ private:
     std::atomic<ConnectionType> connectionType{ConnectionType::Vx100Serial};
 
     std::unique_ptr<Transport> transport;
-    FrameSink* frameSink = nullptr;
+    PacketFramer framer{*this};
+    FrameSink* frameSink = &framer;
 
     std::atomic<std::uint32_t> status{static_cast<std::uint32_t>(LinkStatus::PortFailure)};
     std::atomic<std::uint8_t> versionCountdown{0};

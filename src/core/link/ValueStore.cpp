@@ -1,5 +1,8 @@
 #include "core/link/ValueStore.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/link/PreferredSourceTable.h"
 
 namespace rovik {
@@ -19,15 +22,20 @@ int EntryNumber(int slot, unsigned index) {
 ValueStore::ValueStore(const std::string& blockName) : block(blockName) {}
 
 void ValueStore::StoreValue(int slot, unsigned index, float value) {
+    block.Layout().values[EntryNumber(slot, index)].store(value, std::memory_order_relaxed);
+    MarkUpdated(slot, index);
+}
+
+void ValueStore::MarkUpdated(int slot, unsigned index) {
     int entry = EntryNumber(slot, index);
-    SharedValueLayout& layout = block.Layout();
-    layout.values[entry].store(value, std::memory_order_relaxed);
-    layout.updateCounts[entry].fetch_add(1, std::memory_order_relaxed);
+    block.Layout().updateCounts[entry].fetch_add(1, std::memory_order_relaxed);
     freshness.Refresh(entry);
 }
 
-std::uint8_t* ValueStore::RawBytesFor(int slot, unsigned index) {
-    return block.Layout().rawBytes[EntryNumber(slot, index)];
+void ValueStore::StoreRawBytes(int slot, unsigned index, const std::uint8_t* data,
+                               std::size_t count) {
+    std::uint8_t* raw = block.Layout().rawBytes[EntryNumber(slot, index)];
+    std::memcpy(raw, data, std::min<std::size_t>(count, kRawByteCount));
 }
 
 ValueStore::Entry ValueStore::Locate(unsigned pid) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,8 +19,11 @@ public:
     // Stores a scaled value for a slot and an index below 256, bumps its update count and
     // makes it fresh again.
     void StoreValue(int slot, unsigned index, float value);
-    // Where a decoder puts the data bytes of the item it stores.
-    std::uint8_t* RawBytesFor(int slot, unsigned index);
+    // Keeps the first data bytes of an item, as many as the entry holds.
+    void StoreRawBytes(int slot, unsigned index, const std::uint8_t* data, std::size_t count);
+    // Counts an update and makes the entry fresh without touching its value, for items whose
+    // meaning is in their raw bytes.
+    void MarkUpdated(int slot, unsigned index);
 
     // Look-ups by PID number: below 256 through the preferred slot and its fallbacks,
     // 256..511 from the page-two slot, anything else has no value.

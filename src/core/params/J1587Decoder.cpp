@@ -1,0 +1,168 @@
+#include "core/params/J1587Decoder.h"
+
+#include <array>
+
+#include "core/diag/FaultRecorder.h"
+#include "core/link/PreferredSourceTable.h"
+#include "core/link/ValueStore.h"
+
+namespace rovik {
+
+namespace {
+constexpr std::uint8_t kPageEscape = 255;
+constexpr std::uint8_t kDiagnostics = 194;
+constexpr std::uint8_t kTransmissionRange = 162;
+constexpr std::uint8_t kTotalFuel = 250;
+constexpr unsigned kTransmissionMode = 13;
+// A total-fuel reading this large cannot be real and would spoil the fuel figures.
+constexpr double kTotalFuelLimit = 100000.0;
+
+struct ResolutionRow {
+    float resolution;
+    std::initializer_list<unsigned> pids;
+};
+
+using ResolutionTable = std::array<float, 256>;
+
+ResolutionTable MakeTable(std::initializer_list<ResolutionRow> rows) {
+    ResolutionTable table;
+    table.fill(1.0f);
+    for (const ResolutionRow& row : rows) {
+        for (unsigned pid : row.pids) {
+            table[pid] = row.resolution;
+        }
+    }
+    return table;
+}
+
+const ResolutionTable kPageOne = MakeTable({
+    {0.00390625f, {164, 184, 185}},
+    {0.015624f, {183}},
+    {0.05f, {167, 168, 235, 246, 247, 248}},
+    {0.0625f, {99, 108, 112}},
+    {0.1f, {244, 245}},
+    {0.125f, {101, 102, 109, 182, 236, 250}},
+    {0.2f, {107}},
+    {0.25f,
+     {95, 106, 126, 169, 170, 171, 172, 173, 174, 175, 176, 177, 186, 187, 188, 189, 190, 191}},
+    {0.4f, {91}},
+    {0.5f, {68, 74, 80, 84, 86, 87, 88, 92, 94, 96, 98, 100, 111, 122, 124}},
+    {0.6f, {48, 104, 116, 117, 118, 119}},
+    {1.2f, {114, 115}},
+    {2.0f, {113, 120, 123, 127}},
+    {4.0f, {180, 181}},
+    {20.0f, {93}},
+    {500.0f, {103}},
+    {1000.0f, {249}},
+});
+
+const ResolutionTable kPageTwo = MakeTable({
+    {0.0078125f, {155}},
+    {0.01813f, {183}},
+    {0.25f, {148, 156}},
+    {0.4f, {98}},
+});
+
+// The transmission mode follows from the selected range's second character.
+float TransmissionMode(std::uint8_t second) {
+    switch (second) {
+        case 5:
+        case 26:
+        case 31:
+            return 2.0f;
+        case 16:
+        case 21:
+        case 32:
+            return 1.0f;
+        default:
+            return 0.0f;
+    }
+}
+
+// The item's data bytes as one unsigned little-endian number; bytes beyond the eighth cannot
+// be held and are left out.
+std::uint64_t LittleEndian(const J1708Frame& frame, std::size_t first, std::size_t count) {
+    std::uint64_t number = 0;
+    for (std::size_t k = std::min<std::size_t>(count, 8); k > 0; --k) {
+        number = (number << 8) | frame[first + k - 1];
+    }
+    return number;
+}
+}  // namespace
+
+float J1587Decoder::Resolution(unsigned pid, bool pageTwo) {
+    return (pageTwo ? kPageTwo : kPageOne)[pid & 0xFF];
+}
+
+void J1587Decoder::DecodeJ1587(const J1708Frame& frame, int slot) {
+    std::size_t index = (frame.length > 1 && frame[1] == kPageEscape) ? 2 : 1;
+    const std::size_t checksum = frame.length - 1;
+    while (index != 0 && index < checksum) {
+        index = DecodeItem(frame, index, slot);
+    }
+}
+
+std::size_t J1587Decoder::DecodeItem(const J1708Frame& frame, std::size_t index, int slot) {
+    const std::size_t checksum = frame.length - 1;
+    const std::uint8_t pid = frame[index];
+    if (pid == kDiagnostics && slot != kPageTwoSlot && faults) {
+        faults->CollectJ1587Faults(frame, index);
+    }
+    if (pid >= 254) {
+        return 0;
+    }
+    // Every item has to end before the checksum byte.
+    std::size_t last = index + (pid < 128 ? 1 : pid < 192 ? 2 : 1);
+    if (pid >= 192 && last < checksum) {
+        last += frame[index + 1];
+    }
+    if (last >= checksum) {
+        return 0;
+    }
+    if (pid < 128) {
+        StoreOneByteItem(frame, index, slot);
+    } else if (pid < 192) {
+        StoreTwoByteItem(frame, index, slot);
+    } else if (pid == kTotalFuel) {
+        StoreTotalFuel(frame, index, slot);
+    } else {
+        StoreCountedItem(frame, index, slot);
+    }
+    return last + 1;
+}
+
+void J1587Decoder::StoreOneByteItem(const J1708Frame& frame, std::size_t index, int slot) {
+    const std::uint8_t pid = frame[index];
+    store.StoreRawBytes(slot, pid, frame.bytes + index + 1, 1);
+    store.StoreValue(slot, pid, frame[index + 1] * Resolution(pid, slot == kPageTwoSlot));
+}
+
+void J1587Decoder::StoreTwoByteItem(const J1708Frame& frame, std::size_t index, int slot) {
+    const std::uint8_t pid = frame[index];
+    const unsigned raw = frame[index + 2] * 256u + frame[index + 1];
+    store.StoreRawBytes(slot, pid, frame.bytes + index + 1, 2);
+    store.StoreValue(slot, pid, static_cast<float>(raw) * Resolution(pid, slot == kPageTwoSlot));
+    // On page two this index is another PID, which says nothing about the transmission.
+    if (pid == kTransmissionRange && slot != kPageTwoSlot) {
+        store.StoreValue(slot, kTransmissionMode, TransmissionMode(frame[index + 2]));
+    }
+}
+
+void J1587Decoder::StoreCountedItem(const J1708Frame& frame, std::size_t index, int slot) {
+    const std::uint8_t pid = frame[index];
+    const std::uint8_t count = frame[index + 1];
+    store.StoreRawBytes(slot, pid, frame.bytes + index + 2, count);
+    const auto number = static_cast<double>(LittleEndian(frame, index + 2, count));
+    store.StoreValue(slot, pid, static_cast<float>(number * Resolution(pid, slot == kPageTwoSlot)));
+}
+
+void J1587Decoder::StoreTotalFuel(const J1708Frame& frame, std::size_t index, int slot) {
+    const std::uint8_t count = frame[index + 1];
+    const double gallons =
+        static_cast<double>(LittleEndian(frame, index + 2, count)) * Resolution(kTotalFuel, false);
+    if (gallons < kTotalFuelLimit) {
+        store.StoreValue(slot, kTotalFuel, static_cast<float>(gallons));
+    }
+}
+
+}  // namespace rovik

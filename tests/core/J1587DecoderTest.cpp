@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "FramedLink.h"
+
+using namespace rovik;
+using namespace rovik::test;
+
+namespace {
+struct J1587 : ::testing::Test {
+    float Value(int slot, unsigned pid) const { return store().SlotValue(slot, pid); }
+    std::uint32_t Count(int slot, unsigned pid) const { return store().SlotUpdateCount(slot, pid); }
+    const std::uint8_t* Raw(int slot, unsigned pid) const {
+        return store().SlotRawBytes(slot, pid);
+    }
+    const ValueStore& store() const { return framed.link.Store(); }
+
+    FramedLink framed{ConnectionType::Vx100Serial};
+};
+}  // namespace
+
+TEST_F(J1587, ItemsOfEveryWidthAreScaledIntoTheirSlot) {
+    framed.FeedFrame({128, 84, 110, 190, 0x40, 0x1F});
+    EXPECT_EQ(Value(kEngineSlot, 84), 55.0f);
+    EXPECT_EQ(Raw(kEngineSlot, 84)[0], 110);
+    EXPECT_EQ(Count(kEngineSlot, 84), 1u);
+    EXPECT_EQ(Value(kEngineSlot, 190), 2000.0f);
+    EXPECT_EQ(Raw(kEngineSlot, 190)[1], 0x1F);
+    framed.FeedFrame({130, 177, 0x40, 0x02});
+    EXPECT_EQ(Value(kTransmissionSlot, 177), 144.0f);
+    framed.FeedFrame({136, 84, 20});
+    EXPECT_EQ(Value(kBrakesSlot, 84), 10.0f);
+    framed.FeedFrame({128, 245, 4, 0x10, 0x27, 0, 0, 183, 64, 0});
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 245), 1000.0f);
+    EXPECT_EQ(Raw(kEngineSlot, 245)[1], 0x27);
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 183), 64 * 0.015624f);
+    EXPECT_EQ(Count(kEngineSlot, 84), 1u);
+}
+
+TEST_F(J1587, PageTwoItemsUseTheirOwnTable) {
+    framed.FeedFrame({128, 255, 155, 0x80, 0x00, 98, 10});
+    EXPECT_EQ(Value(kPageTwoSlot, 155), 1.0f);
+    EXPECT_EQ(framed.link.GetValue(411), 1.0);
+    EXPECT_FLOAT_EQ(Value(kPageTwoSlot, 98), 4.0f);
+    EXPECT_EQ(Count(kEngineSlot, 155), 0u);
+    EXPECT_EQ(Count(kEngineSlot, 98), 0u);
+}
+
+TEST_F(J1587, TotalFuelHasALimit) {
+    framed.FeedFrame({128, 250, 4, 0x80, 0x1A, 0x06, 0x00});
+    EXPECT_EQ(Value(kEngineSlot, 250), 50000.0f);
+    framed.FeedFrame({128, 250, 4, 0x00, 0x35, 0x0C, 0x00});
+    EXPECT_EQ(Value(kEngineSlot, 250), 50000.0f);
+    EXPECT_EQ(Count(kEngineSlot, 250), 1u);
+}
+
+TEST_F(J1587, SelectedRangeGivesTheTransmissionMode) {
+    framed.FeedFrame({130, 162, 'D', 16});
+    EXPECT_EQ(Value(kTransmissionSlot, 13), 1.0f);
+    EXPECT_EQ(Count(kTransmissionSlot, 162), 1u);
+    framed.FeedFrame({130, 162, 'D', 31});
+    EXPECT_EQ(Value(kTransmissionSlot, 13), 2.0f);
+    framed.FeedFrame({130, 162, 'D', 68});
+    EXPECT_EQ(Value(kTransmissionSlot, 13), 0.0f);
+    EXPECT_EQ(Count(kTransmissionSlot, 13), 3u);
+    // The same index on page two is another parameter.
+    framed.FeedFrame({130, 255, 162, 'D', 16});
+    EXPECT_EQ(Count(kPageTwoSlot, 13), 0u);
+}
+
+TEST_F(J1587, ItemsThatRunIntoTheChecksumEndTheWalk) {
+    // The count of 20 runs far past this 8-byte message; the item before it stays.
+    framed.FeedFrame({128, 84, 110, 245, 20, 1, 2});
+    EXPECT_EQ(Value(kEngineSlot, 84), 55.0f);
+    EXPECT_EQ(Count(kEngineSlot, 245), 0u);
+    framed.FeedFrame({128, 110, 150, 190, 0x40});
+    EXPECT_EQ(Value(kEngineSlot, 110), 150.0f);
+    EXPECT_EQ(Count(kEngineSlot, 190), 0u);
+    framed.FeedFrame({128, 92, 40, 254, 100, 80});
+    EXPECT_EQ(Count(kEngineSlot, 100), 0u);
+    framed.FeedFrame({140, 84, 110});
+    framed.FeedFrame({128});
+    framed.FeedFrame({128, 255});
+    EXPECT_EQ(Count(kEngineSlot, 84), 1u);
+}
+
+TEST_F(J1587, LongItemsKeepOnlyTheRawBytesAnEntryHolds) {
+    Bytes message = {128, 233, 40};
+    for (int i = 0; i < 40; ++i) {
+        message.push_back(static_cast<std::uint8_t>(0xA0 + i));
+    }
+    framed.FeedFrame(message);
+    EXPECT_EQ(Count(kEngineSlot, 233), 1u);
+    EXPECT_EQ(Raw(kEngineSlot, 233)[29], 0xA0 + 29);
+    EXPECT_EQ(Raw(kEngineSlot, 234)[0], 0);
+}
+
+TEST_F(J1587, DiagnosticItemsGoToTheFaultCollector) {
+    framed.FeedFrame({128, 84, 110, 194, 2, 110, 0x03});
+    ASSERT_EQ(framed.recorded.collected.size(), 1u);
+    EXPECT_EQ(framed.recorded.collected[0], std::make_pair(128, std::size_t{3}));
+    EXPECT_EQ(Count(kEngineSlot, 194), 1u);
+    framed.FeedFrame({128, 255, 194, 2, 110, 0x03});
+    EXPECT_EQ(framed.recorded.collected.size(), 1u);
+}

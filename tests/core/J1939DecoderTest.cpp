@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "FramedLink.h"
+
+using namespace rovik;
+using namespace rovik::test;
+
+namespace {
+struct J1939 : ::testing::Test {
+    // Sends one "R" line from the source with the given PGN and data.
+    void Send(int source, std::uint32_t pgn, const Bytes& data) {
+        char header[16];
+        std::snprintf(header, sizeof header, "R%02X%06X", source, pgn);
+        framed.FeedLine(header + Hex(data));
+    }
+    float Value(int slot, unsigned pid) const { return store().SlotValue(slot, pid); }
+    std::uint32_t Count(int slot, unsigned pid) const { return store().SlotUpdateCount(slot, pid); }
+    std::uint8_t Raw(int slot, unsigned pid) const { return store().SlotRawBytes(slot, pid)[0]; }
+    const ValueStore& store() const { return framed.link.Store(); }
+    const std::vector<RecordedFaults::Fault>& Faults() const { return framed.recorded.faults; }
+
+    FramedLink framed{ConnectionType::Vx101Usb};
+};
+
+constexpr std::uint8_t NA = 0xFF;
+}  // namespace
+
+TEST_F(J1939, EngineSpeedGoesToTheSlotOfItsSource) {
+    Send(0, 61444, {NA, NA, NA, 0x40, 0x1F, NA, NA, NA});
+    EXPECT_EQ(Value(kEngineSlot, 190), 1000.0f);
+    Send(3, 61444, {NA, NA, NA, 0x80, 0x0C, NA, NA, NA});
+    EXPECT_EQ(Value(kTransmissionSlot, 190), 400.0f);
+    EXPECT_EQ(Count(kEngineSlot, 190), 1u);
+}
+
+TEST_F(J1939, ErrorFieldsStoreZeroAndMissingFieldsStoreNothing) {
+    Send(0, 65262, {100});
+    EXPECT_EQ(Value(kEngineSlot, 110), 140.0f);
+    Send(0, 65262, {0xFE});
+    EXPECT_EQ(Value(kEngineSlot, 110), 0.0f);
+    Send(0, 65262, {0xFF});
+    EXPECT_EQ(Count(kEngineSlot, 110), 2u);
+    EXPECT_EQ(Count(kEngineSlot, 174), 0u);
+    Send(0, 65262, {NA, NA, 0x20, 0x26});
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 175), 9760 * 0.05625f - 459.4f);
+    Send(0, 65271, {NA, NA, NA, NA, 0x18, 0x01, 0xFB, 0xFF});
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 168), 14.0f);
+    EXPECT_EQ(Value(kEngineSlot, 158), 0.0f);
+    EXPECT_EQ(Count(kEngineSlot, 158), 1u);
+}
+
+TEST_F(J1939, TotalsOnlyGrowAndStayBelievable) {
+    Send(0, 65253, {0xD0, 0x07, 0, 0});
+    EXPECT_EQ(Value(kEngineSlot, 247), 100.0f);
+    Send(0, 65253, {0xBC, 0x07, 0, 0});
+    EXPECT_EQ(Value(kEngineSlot, 247), 100.0f);
+    Send(0, 65253, {0x80, 0x4F, 0x12, 0});
+    EXPECT_EQ(Value(kEngineSlot, 247), 100.0f);
+    EXPECT_EQ(Count(kEngineSlot, 247), 1u);
+    Send(0, 65217, {0x00, 0xE1, 0xF5, 0x05});
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 245), 100000000 * 0.003106856f);
+    Send(0, 65257, {NA, NA, NA, NA, 0x10, 0x27, 0, 0});
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 250), 10000 * 0.13208602f);
+}
+
+TEST_F(J1939, CruiseStatusBitsFollowTheirFields) {
+    Send(0, 65265, {NA, 0x00, 0x32, 0x01, 0xFF, 100});
+    EXPECT_EQ(Value(kEngineSlot, 85), 128.0f);
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 84), 0x3200 * 0.00242775f);
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 86), 62.15f);
+    // Enable on, active reports an error, brake not available: bit 7 clears, bit 0 sets.
+    Send(0, 65265, {NA, NA, NA, 0x36, 0xFF});
+    EXPECT_EQ(Value(kEngineSlot, 85), 1.0f);
+    Send(0, 65265, {NA, NA, NA, 0xFF, 0x55});
+    EXPECT_EQ(Value(kEngineSlot, 85), 31.0f);
+}
+
+TEST_F(J1939, Transmission2FillsTheRangeItems) {
+    Send(3, 61445, {NA, NA, NA, 128, 'D', 16});
+    EXPECT_EQ(Raw(kTransmissionSlot, 163), '3');
+    EXPECT_EQ(Raw(kTransmissionSlot, 162), 'D');
+    EXPECT_EQ(Value(kTransmissionSlot, 13), 1.0f);
+    Send(3, 61445, {NA, NA, NA, 124, 0xFF, 0});
+    EXPECT_EQ(Raw(kTransmissionSlot, 163), 'R');
+    EXPECT_EQ(Count(kTransmissionSlot, 162), 1u);
+    EXPECT_EQ(Count(kTransmissionSlot, 13), 1u);
+    Send(3, 61445, {NA, NA, NA, 251});
+    EXPECT_EQ(Raw(kTransmissionSlot, 163), 'P');
+    Send(3, 61445, {NA, NA, NA, 200});
+    EXPECT_EQ(Raw(kTransmissionSlot, 163), 'P');
+    EXPECT_EQ(Count(kTransmissionSlot, 163), 3u);
+}
+
+TEST_F(J1939, SingleFrameFaultList) {
+    Send(0, 65226, {0, 0, 0x6E, 0x00, 0x03, 0x01});
+    Send(3, 65226, {0, 0, 0x87, 0x0E, 0x04, 0x02});
+    Send(0, 65226, {0, 0, 0, 0, 0, 0});
+    Send(0, 65226, {0, 0, NA, NA, NA, NA});
+    ASSERT_EQ(Faults().size(), 2u);
+    EXPECT_EQ(Faults()[0], RecordedFaults::Fault(128, 110, 3, 1, true));
+    EXPECT_EQ(Faults()[1], RecordedFaults::Fault(130, 3719, 4, 2, true));
+}
+
+TEST_F(J1939, MultiPacketFaultListIsReassembled) {
+    // Lamps, then three faults: SPN 110 FMI 3, SPN 3719 FMI 4, SPN 100 FMI 1.
+    // A transmission's announcement and packets are not taken.
+    Send(3, 60416, {32, 14, 0, 2, NA, 0xCA, 0xFE, 0x00});
+    Send(0, 60416, {32, 14, 0, 2, NA, 0xCA, 0xFE, 0x00});
+    Send(0, 60160, {1, 0x04, 0xFF, 0x6E, 0x00, 0x03, 0x01, 0x87});
+    Send(3, 60160, {2, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_TRUE(Faults().empty());
+    Send(0, 60160, {2, 0x0E, 0x04, 0x02, 0x64, 0x00, 0x01, 0x05});
+    ASSERT_EQ(Faults().size(), 3u);
+    EXPECT_EQ(Faults()[0], RecordedFaults::Fault(128, 110, 3, 1, true));
+    EXPECT_EQ(Faults()[1], RecordedFaults::Fault(128, 3719, 4, 2, true));
+    EXPECT_EQ(Faults()[2], RecordedFaults::Fault(128, 100, 1, 5, true));
+    // A packet after the end belongs to no reassembly.
+    Send(0, 60160, {1, 0x04, 0xFF, 0x6E, 0x00, 0x03, 0x01, 0x87});
+    EXPECT_EQ(Faults().size(), 3u);
+}
+
+TEST_F(J1939, TransportNumbersOutOfRangeAreHarmless) {
+    Send(0, 60416, {32, 0xFF, 0xFF, 251, NA, 0xCA, 0xFE, 0x00});
+    Send(0, 60160, {1, 0x6E, 0x00, 0x03, 0x01, NA, NA, NA});
+    EXPECT_TRUE(Faults().empty());
+    // Sequence numbers 0 and 251 count but copy nothing; a size beyond the buffer is cut.
+    Send(0, 60416, {32, 0xFF, 0xFF, 3, NA, 0xCA, 0xFE, 0x00});
+    Send(0, 60160, {0, 1, 2, 3, 4, 5, 6, 7});
+    Send(0, 60160, {251, 1, 2, 3, 4, 5, 6, 7});
+    Send(0, 60160, {1, 0xFF, 0xFF, 0x6E, 0x00, 0x03, 0x01, 0xFF});
+    ASSERT_EQ(Faults().size(), 1u);
+    EXPECT_EQ(Faults()[0], RecordedFaults::Fault(128, 110, 3, 1, true));
+}
