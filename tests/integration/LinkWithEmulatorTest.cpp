@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
+
+#include "Waiting.h"
 
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
@@ -9,20 +10,8 @@
 
 using namespace rovik;
 
-namespace {
-std::string UniqueBlock() {
-    return "/RovikIntegration-" + std::to_string(::getpid());
-}
-
-template <typename Condition>
-bool WaitFor(LinkThreads& threads, Condition done) {
-    for (int i = 0; i < 300 && !done(); ++i) {
-        threads.WakeReceiver();
-        ::usleep(10000);
-    }
-    return done();
-}
-}  // namespace
+using rovik::test::UniqueBlock;
+using rovik::test::WaitFor;
 
 TEST(LinkWithEmulator, SerialBoxStreamsThenFallsSilent) {
     vxbsim::PtyEndpoint pty;
