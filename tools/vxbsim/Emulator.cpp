@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "vxbsim/J1587Builder.h"
+
 namespace vxbsim {
 
 Emulator::Emulator(BoxModel model, Endpoint& box, int period)
@@ -46,7 +48,7 @@ void Emulator::Run() {
         Answer(endpoint.ReadAvailable());
         vehicle.Step(periodMs / 1000.0);
         if (!quiet) {
-            for (const Message& message : vehicle.J1587Messages()) {
+            for (const Message& message : J1587Builder::Fast(vehicle)) {
                 endpoint.Write(encoder.Encode(message));
             }
         }
