@@ -1,19 +1,29 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
 
+#include "vxbsim/BoxCommand.h"
 #include "vxbsim/BoxEncoder.h"
+#include "vxbsim/BoxStatistics.h"
+#include "vxbsim/CommandParser.h"
 #include "vxbsim/Endpoint.h"
+#include "vxbsim/FaultList.h"
+#include "vxbsim/RegisterBank.h"
 #include "vxbsim/VehicleModel.h"
 
 namespace vxbsim {
 
 // The box: every period it steps the vehicle and sends its messages in the model's format,
-// records what the program sends and answers version requests. Runs on its own thread;
-// Received and SetSilent may be called from any thread.
+// about once a second its statistics, and it answers the program's commands.
+// Threads: Tick runs on the box's own thread once Start is called (or on the caller's, for a
+// test that never starts it) and alone touches the vehicle, statistics, registers and parser.
+// Every other method may be called from any thread: the switches are atomic, the fault list
+// and the record of received bytes have their own locks, and one lock keeps each write to
+// the endpoint whole and in order.
 class Emulator {
 public:
     Emulator(BoxModel model, Endpoint& endpoint, int periodMs = 100);
@@ -23,22 +33,60 @@ public:
 
     void Start();
     void Stop();
+    // One period: answer what the program sent, step the vehicle, send what is due.
+    void Tick();
+
     // Every byte the program sent so far.
     std::string Received() const;
-    // A silent box sends nothing at all.
+    // A silent box sends nothing at all, not even fed bytes.
     void SetSilent(bool silent) { quiet = silent; }
+    // A silent vehicle sends no J1708 or J1939 message; the box still reports and answers.
+    void SetVehicleSilent(bool silent) { vehicleQuiet = silent; }
+    // A scripted box sends only the bytes given to Send: no vehicle messages, statistics or
+    // answers. It still records and acts on commands.
+    void SetScripted(bool on) { scripted = on; }
+    // Writes the bytes as they are, whole, after whatever the box wrote before.
+    void Send(const std::string& bytes);
+
+    // Fault codes the controllers report from the next second on; false when FaultList
+    // refuses the fault.
+    bool RaiseFault(const J1587Fault& fault) { return faults.Raise(fault); }
+    bool RaiseFault(const J1939Fault& fault) { return faults.Raise(fault); }
+    bool ClearJ1587Fault(std::uint8_t mid, std::uint8_t code, bool isSid);
+    bool ClearJ1939Fault(std::uint8_t source, std::uint32_t spn, std::uint8_t fmi);
+    void ClearFaults() { faults.ClearAll(); }
 
 private:
     void Run();
+    std::string ReadIncoming();
     void Answer(const std::string& incoming);
+    void Handle(const BoxCommand& command);
+    void AnswerRequest(const J1939Frame& request);
+    void SendVehicle(bool slow);
+    void SendDm1s();
+    void SendJ1708(const Message& message);
+    void SendJ1939(const J1939Frame& frame);
+    // Writes what the box itself says, unless it is silent or scripted.
+    void Say(const std::string& bytes);
+    void Write(const std::string& bytes);
+    bool VehicleSpeaks() const { return !quiet && !scripted && !vehicleQuiet; }
 
     BoxEncoder encoder;
     Endpoint& endpoint;
     int periodMs;
+    int ticksPerSecond;
+    long tick = 0;
     VehicleModel vehicle;
+    BoxStatistics statistics;
+    RegisterBank registers;
+    CommandParser parser;
+    FaultList faults;
+    std::mutex endpointMutex;
     mutable std::mutex receivedMutex;
     std::string received;
     std::atomic<bool> quiet{false};
+    std::atomic<bool> vehicleQuiet{false};
+    std::atomic<bool> scripted{false};
     std::atomic<bool> running{false};
     std::thread worker;
 };

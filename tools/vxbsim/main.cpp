@@ -1,73 +1,102 @@
+#include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "vxbsim/CommandLine.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 #include "vxbsim/TcpEndpoint.h"
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
+constexpr double kFaultAfterSeconds = 5.0;
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: vxbsim [--model vx100|vx101|vx150] [--pty | --tcp [PORT]]\n"
-                 "Emulates a VXB box: serves a pseudo-terminal (prints its path) or listens\n"
-                 "on 127.0.0.1 (port 51966 by default), and streams a simulated drive.\n");
-    return 2;
+std::unique_ptr<vxbsim::Endpoint> OpenEndpoint(const vxbsim::CommandLine::Options& options) {
+    if (options.tcp) {
+        auto server =
+            std::make_unique<vxbsim::TcpEndpoint>(static_cast<std::uint16_t>(options.port));
+        if (!server->IsListening()) {
+            std::fprintf(stderr, "vxbsim: cannot listen on port %d\n", options.port);
+            return nullptr;
+        }
+        std::printf("listening on 127.0.0.1:%u\n", server->Port());
+        return server;
+    }
+    auto pty = std::make_unique<vxbsim::PtyEndpoint>();
+    if (!pty->IsOpen()) {
+        std::fprintf(stderr, "vxbsim: cannot create a pseudo-terminal\n");
+        return nullptr;
+    }
+    std::printf("%s\n", pty->DevicePath().c_str());
+    return pty;
+}
+
+// The first count of: coolant too hot, oil pressure too low (both on the engine), and
+// transmission oil too hot; each on both links.
+void RaiseSampleFaults(vxbsim::Emulator& box, int count) {
+    const std::vector<std::pair<vxbsim::J1587Fault, vxbsim::J1939Fault>> samples = {
+        {{.mid = 128, .code = 110, .fmi = 0, .occurrences = 1},
+         {.source = 0, .spn = 110, .fmi = 0, .occurrences = 1}},
+        {{.mid = 128, .code = 100, .fmi = 1, .occurrences = 3},
+         {.source = 0, .spn = 100, .fmi = 1, .occurrences = 3}},
+        {{.mid = 130, .code = 177, .fmi = 0, .occurrences = 1},
+         {.source = 3, .spn = 177, .fmi = 0, .occurrences = 1}},
+    };
+    for (int i = 0; i < count; ++i) {
+        box.RaiseFault(samples[static_cast<std::size_t>(i)].first);
+        box.RaiseFault(samples[static_cast<std::size_t>(i)].second);
+    }
+    std::printf("raised %d sample fault(s) on both links\n", count);
+    std::fflush(stdout);
+}
+
+void Run(vxbsim::Emulator& box, const vxbsim::CommandLine::Options& options) {
+    auto start = std::chrono::steady_clock::now();
+    bool faultsDue = options.faults > 0;
+    bool silenceDue = options.vehicleSilentAfter >= 0.0;
+    while (!stopRequested) {
+        std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        if (silenceDue && elapsed.count() >= options.vehicleSilentAfter) {
+            silenceDue = false;
+            box.SetVehicleSilent(true);
+            std::printf("the vehicle side is silent now\n");
+            std::fflush(stdout);
+        }
+        if (faultsDue && elapsed.count() >= kFaultAfterSeconds) {
+            faultsDue = false;
+            RaiseSampleFaults(box, options.faults);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    vxbsim::BoxModel model = vxbsim::BoxModel::Vx100;
-    bool tcp = false;
-    int port = 51966;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--model" && i + 1 < argc) {
-            std::string name = argv[++i];
-            model = name == "vx150"   ? vxbsim::BoxModel::Vx150
-                    : name == "vx101" ? vxbsim::BoxModel::Vx101
-                                      : vxbsim::BoxModel::Vx100;
-        } else if (arg == "--tcp") {
-            tcp = true;
-            if (i + 1 < argc && argv[i + 1][0] != '-') {
-                port = std::atoi(argv[++i]);
-            }
-        } else if (arg != "--pty") {
-            return Usage();
-        }
+    std::string error;
+    auto options =
+        vxbsim::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "vxbsim: %s\n%s", error.c_str(), vxbsim::CommandLine::Usage());
+        return 2;
     }
-    std::unique_ptr<vxbsim::Endpoint> endpoint;
-    if (tcp) {
-        auto server = std::make_unique<vxbsim::TcpEndpoint>(static_cast<std::uint16_t>(port));
-        if (!server->IsListening()) {
-            std::fprintf(stderr, "vxbsim: cannot listen on port %d\n", port);
-            return 1;
-        }
-        std::printf("listening on 127.0.0.1:%u\n", server->Port());
-        endpoint = std::move(server);
-    } else {
-        auto pty = std::make_unique<vxbsim::PtyEndpoint>();
-        if (!pty->IsOpen()) {
-            std::fprintf(stderr, "vxbsim: cannot create a pseudo-terminal\n");
-            return 1;
-        }
-        std::printf("%s\n", pty->DevicePath().c_str());
-        endpoint = std::move(pty);
+    if (options->help) {
+        std::printf("%s", vxbsim::CommandLine::Usage());
+        return 0;
+    }
+    std::unique_ptr<vxbsim::Endpoint> endpoint = OpenEndpoint(*options);
+    if (!endpoint) {
+        return 1;
     }
     std::fflush(stdout);
     std::signal(SIGINT, [](int) { stopRequested = 1; });
     std::signal(SIGTERM, [](int) { stopRequested = 1; });
-    vxbsim::Emulator emulator(model, *endpoint);
-    emulator.Start();
-    while (!stopRequested) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    emulator.Stop();
+    vxbsim::Emulator box(options->model, *endpoint);
+    box.Start();
+    Run(box, *options);
+    box.Stop();
     return 0;
 }

@@ -1,0 +1,111 @@
+#include "vxbsim/CommandLine.h"
+
+#include <charconv>
+
+namespace vxbsim {
+
+namespace {
+std::optional<BoxModel> ModelNamed(const std::string& name) {
+    if (name == "vx100") {
+        return BoxModel::Vx100;
+    }
+    if (name == "vx101") {
+        return BoxModel::Vx101;
+    }
+    if (name == "vx150") {
+        return BoxModel::Vx150;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> Number(const std::string& text, int lowest, int highest) {
+    int value = 0;
+    auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (fault != std::errc() || end != text.data() + text.size() || value < lowest ||
+        value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The value of a switch whose value may be left out: the next argument unless it is a switch.
+std::optional<std::string> OptionalValue(const std::vector<std::string>& args, std::size_t& i) {
+    if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
+        return args[++i];
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<CommandLine::Options> CommandLine::Parse(const std::vector<std::string>& args,
+                                                       std::string& error) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--model") {
+            auto model = i + 1 < args.size() ? ModelNamed(args[++i]) : std::nullopt;
+            if (!model) {
+                error = "--model takes vx100, vx101 or vx150";
+                return std::nullopt;
+            }
+            options.model = *model;
+        } else if (arg == "--pty") {
+            options.tcp = false;
+        } else if (arg == "--tcp") {
+            options.tcp = true;
+            if (auto value = OptionalValue(args, i)) {
+                auto port = Number(*value, 0, 65535);
+                if (!port) {
+                    error = "--tcp takes a port from 0 to 65535";
+                    return std::nullopt;
+                }
+                options.port = *port;
+            }
+        } else if (arg == "--fault") {
+            options.faults = 1;
+            if (auto value = OptionalValue(args, i)) {
+                auto count = Number(*value, 1, kMaxSampleFaults);
+                if (!count) {
+                    error = "--fault takes a count from 1 to 3";
+                    return std::nullopt;
+                }
+                options.faults = *count;
+            }
+        } else if (arg == "--vehicle-silent") {
+            options.vehicleSilentAfter = 0.0;
+            if (auto value = OptionalValue(args, i)) {
+                auto seconds = Number(*value, 0, 86400);
+                if (!seconds) {
+                    error = "--vehicle-silent takes a number of seconds";
+                    return std::nullopt;
+                }
+                options.vehicleSilentAfter = *seconds;
+            }
+        } else {
+            error = "unknown argument: " + arg;
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+const char* CommandLine::Usage() {
+    return "usage: vxbsim [--model vx100|vx101|vx150] [--pty | --tcp [PORT]] [--fault [N]]\n"
+           "              [--vehicle-silent [SECONDS]]\n"
+           "Emulates a VXB box and streams a simulated drive: J1708 from the engine,\n"
+           "transmission and brakes, J1939 as well on the VX101 and VX150, and the box's\n"
+           "statistics about once a second. It answers version requests, register reads and\n"
+           "writes, bit gap changes and J1939 requests.\n"
+           "  --model M             the box to emulate (vx100 by default)\n"
+           "  --pty                 serve a pseudo-terminal and print its path (the default)\n"
+           "  --tcp [PORT]          listen on 127.0.0.1:PORT (51966 by default, 0 takes any)\n"
+           "  --fault [N]           5 seconds after the start, raise N sample faults (1 to 3,\n"
+           "                        1 by default) on both links\n"
+           "  --vehicle-silent [S]  S seconds after the start (0 by default), stop every\n"
+           "                        vehicle message; the box keeps reporting its statistics\n"
+           "  --help                show this and exit\n";
+}
+
+}  // namespace vxbsim
