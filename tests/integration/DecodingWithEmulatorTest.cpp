@@ -5,29 +5,121 @@
 #include "core/link/LinkThreads.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
+#include "vxbsim/TcpEndpoint.h"
 
 using namespace rovik;
 using rovik::test::UniqueBlock;
 using rovik::test::WaitFor;
 
-TEST(DecodingWithEmulator, SerialBoxFramesReachTheEngineSlot) {
+namespace {
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes WithChecksum(Bytes message) {
+    std::uint8_t sum = 0;
+    for (std::uint8_t b : message) {
+        sum = static_cast<std::uint8_t>(sum + b);
+    }
+    message.push_back(static_cast<std::uint8_t>(-sum));
+    return message;
+}
+
+std::string Binary(const Bytes& message) {
+    Bytes frame = WithChecksum(message);
+    frame.insert(frame.end(), {0xFF, 0xFF, 0xFF, 0xFF});
+    return std::string(frame.begin(), frame.end());
+}
+
+std::string Hex(const Bytes& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        text += digits[b >> 4];
+        text += digits[b & 15];
+    }
+    return text;
+}
+
+std::string J1708Line(const Bytes& message) {
+    return "J" + Hex(WithChecksum(message)) + "\r\n";
+}
+
+// Engine: road speed 55 mph, coolant 190 F, engine speed 1500 rpm.
+const Bytes kEngine = {128, 84, 110, 110, 190, 190, 0x70, 0x17};
+
+struct Decoding : ::testing::Test {
+    void Connect(vxbsim::Endpoint& endpoint, vxbsim::BoxModel model, ConnectionType type) {
+        box = std::make_unique<vxbsim::Emulator>(model, endpoint, 20);
+        box->SetScripted(true);
+        box->Start();
+        link.SetConnectionType(type);
+        threads.Start();
+    }
+    ~Decoding() override {
+        threads.Stop();
+        box->Stop();
+    }
+    std::uint32_t Count(int slot, unsigned pid) { return link.Store().SlotUpdateCount(slot, pid); }
+    bool Arrived(int slot, unsigned pid, std::uint32_t count) {
+        return WaitFor(threads, [&] { return Count(slot, pid) >= count; });
+    }
+
+    LinkReader link{UniqueBlock()};
+    LinkThreads threads{link};
+    std::unique_ptr<vxbsim::Emulator> box;
+};
+}  // namespace
+
+TEST_F(Decoding, SerialBoxBinaryFramesFillTheirSlots) {
     vxbsim::PtyEndpoint pty;
     ASSERT_TRUE(pty.IsOpen());
-    vxbsim::Emulator box(vxbsim::BoxModel::Vx100, pty, 20);
-    box.Start();
-    LinkReader link(UniqueBlock());
     link.SetPortName(pty.DevicePath());
-    link.SetConnectionType(ConnectionType::Vx100Serial);
-    LinkThreads threads(link);
-    threads.Start();
-    const ValueStore& store = link.Store();
-    EXPECT_TRUE(WaitFor(threads, [&] { return store.SlotUpdateCount(kEngineSlot, 190) >= 3; }));
-    threads.Stop();
-    EXPECT_GE(store.SlotUpdateCount(kEngineSlot, 84), 3u);
-    EXPECT_GE(store.SlotUpdateCount(kEngineSlot, 110), 3u);
-    EXPECT_GE(link.GetValue(190), 600.0);
-    EXPECT_LE(link.GetValue(190), 3000.0);
-    EXPECT_GE(link.GetValue(110), 60.0);
-    EXPECT_LE(link.GetValue(110), 250.0);
-    EXPECT_EQ(store.SlotUpdateCount(kBrakesSlot, 190), 0u);
+    Connect(pty, vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial);
+    box->Send(Binary(kEngine) + Binary(kEngine) + Binary({130, 177, 0x40, 0x02}) +
+              Binary({128, 245, 4, 0x10, 0x27, 0, 0}) + Binary({128, 84, 120}));
+    ASSERT_TRUE(Arrived(kEngineSlot, 245, 1));
+    EXPECT_EQ(Count(kEngineSlot, 84), 2u);
+    EXPECT_EQ(Count(kEngineSlot, 190), 2u);
+    EXPECT_EQ(Count(kEngineSlot, 110), 2u);
+    EXPECT_EQ(link.GetValue(84), 55.0);
+    EXPECT_EQ(link.GetValue(190), 1500.0);
+    EXPECT_EQ(link.GetValue(110), 190.0);
+    EXPECT_EQ(link.Store().SlotValue(kTransmissionSlot, 177), 144.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(link.GetValue(245)), 1000.0f);
+    EXPECT_EQ(link.GetStatus(), static_cast<std::uint32_t>(LinkStatus::Ok));
+}
+
+TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
+    vxbsim::TcpEndpoint server(0);
+    ASSERT_TRUE(server.IsListening());
+    link.SetHostAddress("127.0.0.1");
+    link.SetTcpPort(server.Port());
+    Connect(server, vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi);
+    // Engine hours 100.0 h, then a reading that went backwards, then 100.5 h, all over J1939.
+    box->Send(J1708Line(kEngine) + "R0000FEE5D0070000FFFFFFFF\r\n" +
+              "R0000FEE5BC070000FFFFFFFF\r\n" + "R0000FEE5DA070000FFFFFFFF\r\n" +
+              "R0300F0040000001F0CFFFFFF\r\n" + "VXB150 2.0\r\n");
+    ASSERT_TRUE(WaitFor(threads, [&] { return link.GetBoxVersion() == "VXB150 2.0"; }));
+    EXPECT_EQ(link.GetValue(84), 55.0);
+    EXPECT_EQ(link.GetValue(110), 190.0);
+    EXPECT_EQ(Count(kEngineSlot, 247), 2u);
+    EXPECT_FLOAT_EQ(static_cast<float>(link.Store().SlotValue(kEngineSlot, 247)), 100.5f);
+    EXPECT_EQ(link.Store().SlotValue(kTransmissionSlot, 190), 390.0);
+    EXPECT_EQ(Count(kEngineSlot, 190), 1u);
+}
+
+TEST_F(Decoding, UsbBoxReportsAVehicleThatFellSilent) {
+    vxbsim::PtyEndpoint pty;
+    ASSERT_TRUE(pty.IsOpen());
+    link.SetPortName(pty.DevicePath());
+    Connect(pty, vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb);
+    box->SetScripted(false);
+    const auto ok = static_cast<std::uint32_t>(LinkStatus::Ok);
+    const auto engineSide = static_cast<std::uint32_t>(LinkStatus::EngineSideFailure);
+    ASSERT_TRUE(Arrived(kEngineSlot, 190, 3));
+    EXPECT_EQ(link.GetStatus(), ok);
+    EXPECT_GT(Count(kEngineSlot, 85), 0u);
+    box->SetVehicleSilent(true);
+    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetStatus() == engineSide; }));
+    box->SetVehicleSilent(false);
+    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetStatus() == ok; }));
 }
