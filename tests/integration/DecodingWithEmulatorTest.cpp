@@ -94,6 +94,8 @@ TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
     link.SetHostAddress("127.0.0.1");
     link.SetTcpPort(server.Port());
     Connect(server, vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi);
+    // Bytes fed before the box took the connection would go nowhere.
+    ASSERT_TRUE(WaitFor(threads, [&] { return !box->Received().empty(); }));
     // Engine hours 100.0 h, then a reading that went backwards, then 100.5 h, all over J1939.
     box->Send(J1708Line(kEngine) + "R0000FEE5D0070000FFFFFFFF\r\n" +
               "R0000FEE5BC070000FFFFFFFF\r\n" + "R0000FEE5DA070000FFFFFFFF\r\n" +
