@@ -99,7 +99,7 @@ TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
     // Engine hours 100.0 h, then a reading that went backwards, then 100.5 h, all over J1939.
     box->Send(J1708Line(kEngine) + "R0000FEE5D0070000FFFFFFFF\r\n" +
               "R0000FEE5BC070000FFFFFFFF\r\n" + "R0000FEE5DA070000FFFFFFFF\r\n" +
-              "R0300F0040000001F0CFFFFFF\r\n" + "VXB150 2.0\r\n");
+              "R0300F004000000300CFFFFFF\r\n" + "VXB150 2.0\r\n");
     ASSERT_TRUE(WaitFor(threads, [&] { return link.GetBoxVersion() == "VXB150 2.0"; }));
     EXPECT_EQ(link.GetValue(84), 55.0);
     EXPECT_EQ(link.GetValue(110), 190.0);
