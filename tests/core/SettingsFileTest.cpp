@@ -118,44 +118,28 @@ TEST(SettingsFile, MissingOrEmptyFileGivesTheFirstStartValuesAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(read, Settings());
     EXPECT_FALSE(read.hasWindowPlacement);
-    EXPECT_EQ(read.portName, "COM1");
-    EXPECT_EQ(read.engineFileName, "Caterpillar 3126 250");
-    EXPECT_EQ(read.logFileName, "DefaultLog.txt");
-    EXPECT_EQ(read.logInterval, 60u);
-    EXPECT_EQ(read.odometerPid, 245);
     EXPECT_EQ(ReadFile(folder, {}), Settings());
 }
 
-TEST(SettingsFile, OldestLayoutHasAFourCharacterPortAndNothingAfterAutoRestart) {
-    TempFolder folder;
-    ByteWriter writer;
-    for (char c : std::string("COM2")) {
-        writer.WriteU8(static_cast<std::uint8_t>(c));
+TEST(SettingsFile, FourCharacterPortWithoutALengthByteInOldestAndVersionedFiles) {
+    for (std::string start : {"COM2", "|COM3"}) {
+        TempFolder folder;
+        ByteWriter writer;
+        for (char c : start) {
+            writer.WriteU8(static_cast<std::uint8_t>(c));
+        }
+        WriteCommonFields(writer, {190});
+        // More than these versions hold: it must not be read.
+        WriteEngineGroup(writer);
+        Settings read = ReadFile(folder, writer.Bytes());
+        EXPECT_EQ(read.portName, start.substr(start.size() - 4));
+        ExpectCommonFields(read);
+        EXPECT_EQ(read.loggedPids, std::vector<std::uint16_t>{190});
+        // Files from before engine files name none.
+        EXPECT_EQ(read.engineFileName, "");
+        EXPECT_EQ(read.rollingMpgBufferSize, 150u);
+        EXPECT_EQ(FieldStates(read, Unusual()).substr(10), std::string(9, 'D'));
     }
-    WriteCommonFields(writer, {190});
-    Settings read = ReadFile(folder, writer.Bytes());
-    EXPECT_EQ(read.portName, "COM2");
-    ExpectCommonFields(read);
-    EXPECT_EQ(read.loggedPids, std::vector<std::uint16_t>{190});
-    // Files from before engine files name none.
-    EXPECT_EQ(read.engineFileName, "");
-    EXPECT_EQ(read.rollingMpgBufferSize, 150u);
-    EXPECT_EQ(FieldStates(read, Unusual()).substr(10), std::string(9, 'D'));
-}
-
-TEST(SettingsFile, VersionedFileMayHoldABareComPortName) {
-    TempFolder folder;
-    ByteWriter writer;
-    for (char c : std::string("|COM3")) {
-        writer.WriteU8(static_cast<std::uint8_t>(c));
-    }
-    WriteCommonFields(writer, {});
-    WriteEngineGroup(writer);
-    Settings read = ReadFile(folder, writer.Bytes());
-    EXPECT_EQ(read.portName, "COM3");
-    ExpectCommonFields(read);
-    EXPECT_EQ(read.rollingMpgBufferSize, 150u);
-    EXPECT_EQ(read.engineFileName, "");
 }
 
 TEST(SettingsFile, OutOfRangeOdometerPidAndConnectionTypeAreCorrected) {
@@ -273,10 +257,4 @@ TEST(SettingsFile, FileCutAnywhereKeepsTheDefaultsOfEverythingAfterTheCut) {
         std::size_t read = std::min(states.find_first_not_of('R'), fields - 1);
         EXPECT_EQ(states, std::string(read, 'R') + std::string(fields - read, 'D')) << size;
     }
-}
-
-TEST(SettingsFile, WriteIntoAMissingFolderFails) {
-    TempFolder folder;
-    EXPECT_FALSE(SettingsFile(folder.File("gone/SETTINGS.DAT")).Write(Settings()));
-    EXPECT_FALSE(std::filesystem::exists(folder.File("gone")));
 }
