@@ -12,6 +12,7 @@ public:
     }
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string File(const std::string& name) const { return (path / name).string(); }
+    const std::filesystem::path& Path() const { return path; }
 
 private:
     std::filesystem::path path;

@@ -26,6 +26,7 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     if (parameters.Load() == ParameterTable::LoadResult::FileMissing) {
         notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
     }
+    settings = settingsFile.Read();
     StartLink(commandLine.DemoSource(), notices);
     threads = std::make_unique<LinkThreads>(*link);
     threads->Start();

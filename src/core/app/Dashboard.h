@@ -8,6 +8,7 @@
 #include "core/app/MainTick.h"
 #include "core/app/Notice.h"
 #include "core/app/Settings.h"
+#include "core/app/SettingsFile.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
 #include "core/link/SharedValueBlock.h"
@@ -37,6 +38,8 @@ public:
 
     ParameterTable& Parameters() { return parameters; }
     Settings& CurrentSettings() { return settings; }
+    // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
+    bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
     LinkThreads* Threads() { return threads.get(); }
 
@@ -46,6 +49,7 @@ private:
 
     std::string sharedBlockName;
     ParameterTable parameters;
+    SettingsFile settingsFile;
     Settings settings;
     std::unique_ptr<LinkReader> link;
     std::unique_ptr<LinkThreads> threads;

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "core/app/WindowPlacement.h"
 #include "core/link/ConnectionType.h"
 
 namespace rovik {
 
-// What the main window keeps between runs, with the values of a first start.
+// What the program keeps between runs in SETTINGS.DAT, with the values of a first start.
 struct Settings {
+    // The data logger holds no more PIDs than this.
+    static constexpr std::size_t kMaxLoggedPids = 100;
+
     std::string portName = "COM1";
     // The Wi-Fi box's own address on a link-local network.
     std::string ipAddress = "169.254.1.1";
@@ -23,6 +29,20 @@ struct Settings {
     bool requestFuelmeter = false;
     bool requestOdometer = false;
     bool autoRestart = false;
+    // 244 or 245: which distance PID the odometer follows.
+    std::uint8_t odometerPid = 245;
+
+    // The frame's placement; only restored when the file held one.
+    WindowPlacement windowPlacement;
+    bool hasWindowPlacement = false;
+
+    // The data logger's block.
+    std::uint32_t logInterval = 60;  // seconds
+    std::vector<std::uint16_t> loggedPids;
+    std::string logFileName = "DefaultLog.txt";
+    bool logWhenEngineOff = false;
+
+    bool operator==(const Settings&) const = default;
 };
 
 }  // namespace rovik

@@ -64,14 +64,18 @@ bool ByteReader::ReadCString(std::string& value) {
     return true;
 }
 
-bool ByteReader::ReadShortString(std::string& value) {
-    std::uint8_t length = 0;
+bool ByteReader::ReadChars(std::size_t count, std::string& value) {
     const std::uint8_t* start = nullptr;
-    if (!ReadU8(length) || !Take(length, start)) {
+    if (!Take(count, start)) {
         return false;
     }
-    value.assign(reinterpret_cast<const char*>(start), length);
+    value.assign(reinterpret_cast<const char*>(start), count);
     return true;
+}
+
+bool ByteReader::ReadShortString(std::string& value) {
+    std::uint8_t length = 0;
+    return ReadU8(length) && ReadChars(length, value);
 }
 
 bool ByteReader::Skip(std::size_t count) {

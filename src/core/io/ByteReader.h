@@ -19,6 +19,8 @@ public:
     bool ReadFloat(float& value);
     // Characters up to a 0 byte, which is consumed but not kept.
     bool ReadCString(std::string& value);
+    // Exactly count characters, with no length byte or terminator.
+    bool ReadChars(std::size_t count, std::string& value);
     // A length byte, then that many characters.
     bool ReadShortString(std::string& value);
     bool Skip(std::size_t count);

@@ -1,10 +1,69 @@
 #include "ui/app/CMainFrame.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
+#include <optional>
 
 namespace rovik {
+
+namespace {
+// Less of the frame than this on a screen and the user could not take hold of it.
+constexpr int kMinVisible = 50;
+// Beyond any desktop: a placement past these comes from a damaged file.
+constexpr std::int64_t kMaxExtent = 1 << 16;
+constexpr std::int32_t kMaxCoordinate = 1 << 24;
+
+std::optional<QRect> NormalRect(const WindowPlacement& placement) {
+    std::int64_t width = std::int64_t{placement.right} - placement.left;
+    std::int64_t height = std::int64_t{placement.bottom} - placement.top;
+    if (width <= 0 || height <= 0 || width > kMaxExtent || height > kMaxExtent) {
+        return std::nullopt;
+    }
+    return QRect(std::clamp(placement.left, -kMaxCoordinate, kMaxCoordinate),
+                 std::clamp(placement.top, -kMaxCoordinate, kMaxCoordinate),
+                 static_cast<int>(width), static_cast<int>(height));
+}
+
+bool OnSomeScreen(const QRect& rect) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        QRect shown = screen->availableGeometry() & rect;
+        if (shown.width() >= std::min(kMinVisible, rect.width()) &&
+            shown.height() >= std::min(kMinVisible, rect.height())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The nearest place on the primary screen where the whole frame shows.
+QRect OntoPrimaryScreen(const QRect& rect) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return rect;
+    }
+    QRect area = screen->availableGeometry();
+    QSize size = rect.size().boundedTo(area.size());
+    int x = std::clamp(rect.x(), area.left(), area.right() + 1 - size.width());
+    int y = std::clamp(rect.y(), area.top(), area.bottom() + 1 - size.height());
+    return QRect(QPoint(x, y), size);
+}
+
+Qt::WindowStates StateFor(std::uint32_t showCommand) {
+    switch (showCommand) {
+        case WindowPlacement::kShowMaximized:
+            return Qt::WindowMaximized;
+        case WindowPlacement::kShowMinimized:
+            return Qt::WindowMinimized;
+        default:
+            return Qt::WindowNoState;
+    }
+}
+}  // namespace
 
 CMainFrame::CMainFrame(std::string sharedBlockName)
     : mainWindow(new MainWindow(this, std::move(sharedBlockName))) {
@@ -25,6 +84,27 @@ void CMainFrame::ShowAbout() {
     QMessageBox::about(this, "About Rovik",
                        "Rovik Version 3.1 Build 2\n\nNorvane Electronics\n"
                        "A dashboard for heavy-duty vehicles.");
+}
+
+void CMainFrame::ApplyPlacement(const WindowPlacement& placement) {
+    setWindowState(Qt::WindowNoState);
+    if (std::optional<QRect> normal = NormalRect(placement)) {
+        setGeometry(OnSomeScreen(*normal) ? *normal : OntoPrimaryScreen(*normal));
+    }
+    setWindowState(StateFor(placement.showCommand));
+}
+
+WindowPlacement CMainFrame::CurrentPlacement() const {
+    WindowPlacement placement;
+    placement.showCommand = isMinimized()   ? WindowPlacement::kShowMinimized
+                            : isMaximized() ? WindowPlacement::kShowMaximized
+                                            : WindowPlacement::kShowNormal;
+    QRect normal = normalGeometry();
+    placement.left = normal.x();
+    placement.top = normal.y();
+    placement.right = normal.x() + normal.width();
+    placement.bottom = normal.y() + normal.height();
+    return placement;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

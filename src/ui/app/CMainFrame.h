@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "core/app/WindowPlacement.h"
 #include "ui/app/MainWindow.h"
 
 namespace rovik {
@@ -13,6 +14,14 @@ public:
     explicit CMainFrame(std::string sharedBlockName = kSharedBlockName);
 
     MainWindow& Main() { return *mainWindow; }
+
+    // Puts the frame where a stored placement says, in its show state. A placement that is
+    // off every screen comes onto the primary screen; one with no usable rectangle keeps the
+    // frame's size and position. The rectangle is the frame's client area: the window
+    // manager adds its own decorations around it.
+    void ApplyPlacement(const WindowPlacement& placement);
+    // The placement to store: the show state and the rectangle the frame has when restored.
+    WindowPlacement CurrentPlacement() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,7 +12,6 @@ DashboardApp::DashboardApp(int& argc, char** argv) : QApplication(argc, argv) {
 int DashboardApp::Run() {
     CommandLine commandLine(arguments().join(' ').toStdString());
     frame = std::make_unique<CMainFrame>();
-    frame->show();
     frame->Main().Start(commandLine);
     int result = exec();
     frame.reset();
