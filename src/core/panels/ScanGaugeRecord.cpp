@@ -4,7 +4,7 @@
 
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
-#include "core/panels/PidByte.h"
+#include "core/io/PidBytes.h"
 
 namespace rovik {
 
@@ -19,7 +19,7 @@ bool ScanGaugeRecord::ReadScanList(ByteReader& reader, std::uint32_t count) {
     // A damaged count can be huge, but the first read past the end stops the loop.
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint16_t entry = 0;
-        if (!PidByte::Read(reader, entry)) {
+        if (!PidBytes::Read(reader, entry)) {
             return false;
         }
         if (kept.size() < kMaxScanCount) {
@@ -36,7 +36,7 @@ void ScanGaugeRecord::Write(ByteWriter& writer) const {
     writer.WriteU32(dwell);
     writer.WriteU32(static_cast<std::uint32_t>(count));
     for (std::size_t i = 0; i < count; ++i) {
-        PidByte::Write(writer, scanList[i]);
+        PidBytes::Write(writer, scanList[i]);
     }
 }
 

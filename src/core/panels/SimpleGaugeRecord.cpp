@@ -2,7 +2,7 @@
 
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
-#include "core/panels/PidByte.h"
+#include "core/io/PidBytes.h"
 
 namespace rovik {
 
@@ -28,7 +28,7 @@ bool ReadAlignment(ByteReader& reader, TextAlignment& alignment) {
 }  // namespace
 
 bool SimpleGaugeRecord::Read(ByteReader& reader) {
-    return PanelRecord::Read(reader) && PidByte::Read(reader, pid) &&
+    return PanelRecord::Read(reader) && PidBytes::Read(reader, pid) &&
            ReadFlag(reader, showWarningLamp) && ReadFlag(reader, showGaugeName) &&
            ReadFlag(reader, showValue) && ReadFlag(reader, showUnit) &&
            ReadFlag(reader, showGraph) && ReadFlag(reader, useAbbreviation) &&
@@ -37,7 +37,7 @@ bool SimpleGaugeRecord::Read(ByteReader& reader) {
 
 void SimpleGaugeRecord::Write(ByteWriter& writer) const {
     PanelRecord::Write(writer);
-    PidByte::Write(writer, pid);
+    PidBytes::Write(writer, pid);
     for (bool flag :
          {showWarningLamp, showGaugeName, showValue, showUnit, showGraph, useAbbreviation}) {
         writer.WriteU32(flag ? 1 : 0);
