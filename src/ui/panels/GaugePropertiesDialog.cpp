@@ -1,0 +1,199 @@
+#include "ui/panels/GaugePropertiesDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/params/ParameterTable.h"
+
+namespace rovik {
+
+namespace {
+
+QColor ToQColor(ColorRef color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+ColorRef FromQColor(const QColor& color) {
+    return Rgb(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+               static_cast<std::uint8_t>(color.blue()));
+}
+
+}  // namespace
+
+GaugePropertiesDialog::GaugePropertiesDialog(const ParameterTable& parameters,
+                                             const SimpleGaugeRecord& gauge,
+                                             QAbstractItemView::SelectionMode selectionMode,
+                                             QWidget* parent)
+    : QDialog(parent), parameters(parameters), color(gauge.background) {
+    // Made in reading order, which is also the order Tab visits them in.
+    QGroupBox* parameterGroup = MakeParameterGroup(selectionMode);
+    sections = new QVBoxLayout;
+    sections->addWidget(MakeColorGroup());
+    sections->addWidget(MakeAlignmentGroup(gauge.alignment));
+    sections->addWidget(MakeShowGroup(gauge));
+    sections->addStretch();
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(parameterGroup, 1);
+    columns->addLayout(sections);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    FillParameterList();
+    ShowColor();
+}
+
+QGroupBox* GaugePropertiesDialog::MakeParameterGroup(
+    QAbstractItemView::SelectionMode selectionMode) {
+    parameterList = new QListWidget;
+    parameterList->setSelectionMode(selectionMode);
+    parameterList->setMinimumSize(220, 260);
+    auto* group = new QGroupBox(tr("&Parameter"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(parameterList);
+    return group;
+}
+
+QGroupBox* GaugePropertiesDialog::MakeColorGroup() {
+    swatch = new QFrame;
+    swatch->setObjectName("colorSwatch");
+    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    swatch->setAutoFillBackground(true);
+    swatch->setMinimumSize(48, 24);
+    auto* change = new QPushButton(tr("Change &Color"));
+    change->setAutoDefault(false);
+    connect(change, &QPushButton::clicked, this, &GaugePropertiesDialog::ChooseColor);
+    auto* group = new QGroupBox(tr("Background"));
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(swatch, 1);
+    layout->addWidget(change);
+    return group;
+}
+
+QGroupBox* GaugePropertiesDialog::MakeAlignmentGroup(TextAlignment alignment) {
+    auto* group = new QGroupBox(tr("Text Alignment"));
+    auto* layout = new QHBoxLayout(group);
+    alignmentButtons = new QButtonGroup(group);
+    const QString labels[] = {tr("&Left"), tr("C&enter"), tr("&Right")};
+    for (int id = 0; id < 3; ++id) {
+        auto* button = new QRadioButton(labels[id]);
+        alignmentButtons->addButton(button, id);
+        layout->addWidget(button);
+    }
+    // A record made in code may hold a value no button stands for; Left is the default.
+    QAbstractButton* current = alignmentButtons->button(static_cast<int>(alignment));
+    current = current != nullptr ? current : alignmentButtons->button(0);
+    current->setChecked(true);
+    // The radio buttons are one Tab stop; let it be the checked one, not the first.
+    for (QAbstractButton* button : alignmentButtons->buttons()) {
+        if (button != current) {
+            button->setFocusPolicy(Qt::ClickFocus);
+        }
+    }
+    return group;
+}
+
+QGroupBox* GaugePropertiesDialog::MakeShowGroup(const SimpleGaugeRecord& gauge) {
+    auto* group = new QGroupBox(tr("Display"));
+    auto* layout = new QVBoxLayout(group);
+    warningLampBox = AddCheckBox(layout, tr("Show &Warning Lamp"), gauge.showWarningLamp);
+    gaugeNameBox = AddCheckBox(layout, tr("Show Gauge &Name"), gauge.showGaugeName);
+    valueBox = AddCheckBox(layout, tr("Show &Value"), gauge.showValue);
+    unitBox = AddCheckBox(layout, tr("Show &Unit"), gauge.showUnit);
+    graphBox = AddCheckBox(layout, tr("Show &Graph"), gauge.showGraph);
+    abbreviationBox = AddCheckBox(layout, tr("Use &Abbreviation"), gauge.useAbbreviation);
+    lastControl = abbreviationBox;
+    return group;
+}
+
+QCheckBox* GaugePropertiesDialog::AddCheckBox(QVBoxLayout* layout, const QString& text,
+                                              bool checked) {
+    auto* box = new QCheckBox(text);
+    box->setChecked(checked);
+    layout->addWidget(box);
+    return box;
+}
+
+void GaugePropertiesDialog::FillParameterList() {
+    QStringList names;
+    for (std::size_t i = 0; i < parameters.Size(); ++i) {
+        names.append(QString::fromLatin1(parameters.At(i).name.c_str()));
+    }
+    // Users read the list as a dictionary, so case does not split it in two.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    parameterList->addItems(names);
+}
+
+std::optional<std::uint16_t> GaugePropertiesDialog::PidOf(const QListWidgetItem& entry) const {
+    const Parameter* parameter = parameters.FindByName(entry.text().toLatin1().toStdString());
+    if (parameter == nullptr) {
+        return std::nullopt;
+    }
+    return parameter->pid;
+}
+
+std::vector<std::uint16_t> GaugePropertiesDialog::SelectedPids() const {
+    std::vector<std::uint16_t> pids;
+    for (int row = 0; row < parameterList->count(); ++row) {
+        const QListWidgetItem& entry = *parameterList->item(row);
+        std::optional<std::uint16_t> pid = PidOf(entry);
+        if (entry.isSelected() && pid) {
+            pids.push_back(*pid);
+        }
+    }
+    return pids;
+}
+
+void GaugePropertiesDialog::AddSection(QGroupBox* section,
+                                       std::initializer_list<QWidget*> controls) {
+    sections->insertWidget(sections->count() - 1, section);
+    // The section was made after the buttons; Tab must still reach it before OK.
+    for (QWidget* control : controls) {
+        QWidget::setTabOrder(lastControl, control);
+        lastControl = control;
+    }
+}
+
+void GaugePropertiesDialog::ApplyChoices(SimpleGaugeRecord& gauge) const {
+    gauge.background = color;
+    gauge.alignment = static_cast<TextAlignment>(alignmentButtons->checkedId());
+    gauge.showWarningLamp = warningLampBox->isChecked();
+    gauge.showGaugeName = gaugeNameBox->isChecked();
+    gauge.showValue = valueBox->isChecked();
+    gauge.showUnit = unitBox->isChecked();
+    gauge.showGraph = graphBox->isChecked();
+    gauge.useAbbreviation = abbreviationBox->isChecked();
+}
+
+void GaugePropertiesDialog::ChooseColor() {
+    QColorDialog dialog(ToQColor(color), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        color = FromQColor(dialog.selectedColor());
+        ShowColor();
+    }
+}
+
+void GaugePropertiesDialog::ShowColor() {
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    swatch->setPalette(palette);
+}
+
+}  // namespace rovik

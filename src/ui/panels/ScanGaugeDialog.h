@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/panels/ScanGaugeRecord.h"
+#include "ui/panels/GaugePropertiesDialog.h"
+
+class QSlider;
+
+namespace rovik {
+
+// "Scan Gauge Properties": the parameters the gauge cycles through, how long it shows each,
+// and its colour, alignment and what it shows.
+class ScanGaugeDialog : public GaugePropertiesDialog {
+    Q_OBJECT
+public:
+    ScanGaugeDialog(const ParameterTable& parameters, const ScanGaugeRecord& gauge,
+                    QWidget* parent = nullptr);
+
+    // The gauge with the user's choices once OK was pressed; the gauge as given otherwise.
+    // The PID on screen stays until the gauge next moves on.
+    ScanGaugeRecord Result() const;
+
+private:
+    void SelectScannedParameters();
+    QGroupBox* MakeSpeedGroup();
+
+    ScanGaugeRecord gauge;
+    // In list order, so the gauge scans alphabetically whatever order the user clicked in.
+    std::vector<std::uint16_t> scanList;
+    QSlider* dwellSlider = nullptr;
+};
+
+}  // namespace rovik
