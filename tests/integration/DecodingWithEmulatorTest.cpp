@@ -47,8 +47,20 @@ std::string J1708Line(const Bytes& message) {
 const Bytes kEngine = {128, 84, 110, 110, 190, 190, 0x70, 0x17};
 
 struct Decoding : ::testing::Test {
-    void Connect(vxbsim::Endpoint& endpoint, vxbsim::BoxModel model, ConnectionType type) {
-        box = std::make_unique<vxbsim::Emulator>(model, endpoint, 20);
+    vxbsim::PtyEndpoint& Pty() {
+        auto pty = std::make_unique<vxbsim::PtyEndpoint>();
+        vxbsim::PtyEndpoint& made = *pty;
+        endpoint = std::move(pty);
+        return made;
+    }
+    vxbsim::TcpEndpoint& Tcp() {
+        auto server = std::make_unique<vxbsim::TcpEndpoint>(0);
+        vxbsim::TcpEndpoint& made = *server;
+        endpoint = std::move(server);
+        return made;
+    }
+    void Connect(vxbsim::BoxModel model, ConnectionType type) {
+        box = std::make_unique<vxbsim::Emulator>(model, *endpoint, 20);
         box->SetScripted(true);
         box->Start();
         link.SetConnectionType(type);
@@ -56,7 +68,9 @@ struct Decoding : ::testing::Test {
     }
     ~Decoding() override {
         threads.Stop();
-        box->Stop();
+        if (box) {
+            box->Stop();
+        }
     }
     std::uint32_t Count(int slot, unsigned pid) { return link.Store().SlotUpdateCount(slot, pid); }
     bool Arrived(int slot, unsigned pid, std::uint32_t count) {
@@ -65,15 +79,17 @@ struct Decoding : ::testing::Test {
 
     LinkReader link{UniqueBlock()};
     LinkThreads threads{link};
+    // The box's thread uses the endpoint until the box is stopped.
+    std::unique_ptr<vxbsim::Endpoint> endpoint;
     std::unique_ptr<vxbsim::Emulator> box;
 };
 }  // namespace
 
 TEST_F(Decoding, SerialBoxBinaryFramesFillTheirSlots) {
-    vxbsim::PtyEndpoint pty;
+    vxbsim::PtyEndpoint& pty = Pty();
     ASSERT_TRUE(pty.IsOpen());
     link.SetPortName(pty.DevicePath());
-    Connect(pty, vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial);
+    Connect(vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial);
     box->Send(Binary(kEngine) + Binary(kEngine) + Binary({130, 177, 0x40, 0x02}) +
               Binary({128, 245, 4, 0x10, 0x27, 0, 0}) + Binary({128, 84, 120}));
     ASSERT_TRUE(Arrived(kEngineSlot, 245, 1));
@@ -89,11 +105,11 @@ TEST_F(Decoding, SerialBoxBinaryFramesFillTheirSlots) {
 }
 
 TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
-    vxbsim::TcpEndpoint server(0);
+    vxbsim::TcpEndpoint& server = Tcp();
     ASSERT_TRUE(server.IsListening());
     link.SetHostAddress("127.0.0.1");
     link.SetTcpPort(server.Port());
-    Connect(server, vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi);
+    Connect(vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi);
     // Bytes fed before the box took the connection would go nowhere.
     ASSERT_TRUE(WaitFor(threads, [&] { return !box->Received().empty(); }));
     // Engine hours 100.0 h, then a reading that went backwards, then 100.5 h, all over J1939.
@@ -110,10 +126,10 @@ TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
 }
 
 TEST_F(Decoding, UsbBoxReportsAVehicleThatFellSilent) {
-    vxbsim::PtyEndpoint pty;
+    vxbsim::PtyEndpoint& pty = Pty();
     ASSERT_TRUE(pty.IsOpen());
     link.SetPortName(pty.DevicePath());
-    Connect(pty, vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb);
+    Connect(vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb);
     box->SetScripted(false);
     const auto ok = static_cast<std::uint32_t>(LinkStatus::Ok);
     const auto engineSide = static_cast<std::uint32_t>(LinkStatus::EngineSideFailure);
