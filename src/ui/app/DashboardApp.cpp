@@ -1,10 +1,15 @@
 #include "ui/app/DashboardApp.h"
 
+#include <clocale>
+
 #include "core/app/CommandLine.h"
 
 namespace rovik {
 
 DashboardApp::DashboardApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // Qt takes the user's locale for everything; numbers in the gauges and in the data files
+    // keep the decimal point whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
     setOrganizationName("Norvane Electronics");
     setApplicationName("Rovik");
 }
