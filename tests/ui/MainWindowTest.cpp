@@ -8,26 +8,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
 #include "ui/app/CMainFrame.h"
 
 using namespace rovik;
 
-namespace {
-// Closes whatever message box start-up shows and remembers its text.
-QString CloseNextMessageBox() {
-    QString text;
-    for (int i = 0; i < 50 && text.isEmpty(); ++i) {
-        QApplication::processEvents();
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    }
-    return text;
-}
-}  // namespace
+using rovik::test::ModalCloser;
 
 TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
     int argc = 1;
@@ -41,10 +29,9 @@ TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
     std::string block = "/RovikUiTest-" + std::to_string(::getpid());
     CMainFrame frame(block);
     frame.show();
-    QString message;
-    QTimer::singleShot(0, [&] { message = CloseNextMessageBox(); });
+    ModalCloser closer;
     frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
-    EXPECT_EQ(message, "Failed to Open PARAMTRS.DAT");
+    EXPECT_EQ(closer.messages, QStringList({"Failed to Open PARAMTRS.DAT", "Error Reading File"}));
     EXPECT_EQ(frame.windowTitle(), "Rovik");
     EXPECT_TRUE(frame.Main().MainTimer().isActive());
     EXPECT_EQ(frame.Main().MainTimer().interval(), 100);
@@ -78,7 +65,7 @@ TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne
     ASSERT_TRUE(SettingsFile().Write(saved));
 
     CMainFrame frame("/RovikUiTest-" + std::to_string(::getpid()));
-    QTimer::singleShot(0, [] { CloseNextMessageBox(); });
+    ModalCloser closer;
     frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(frame.geometry(), QRect(30, 40, 600, 400));
@@ -93,10 +80,9 @@ TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne
     // A folder in the file's place cannot be replaced: the user is told.
     QFile::remove("SETTINGS.DAT");
     ASSERT_TRUE(QDir(folder.path()).mkpath("SETTINGS.DAT/inside"));
-    QString message;
-    QTimer::singleShot(0, [&] { message = CloseNextMessageBox(); });
     EXPECT_FALSE(frame.Main().SaveSettings());
-    EXPECT_TRUE(message.startsWith("Failed to Save SETTINGS.DAT")) << message.toStdString();
+    ASSERT_FALSE(closer.messages.isEmpty());
+    EXPECT_TRUE(closer.messages.last().startsWith("Failed to Save SETTINGS.DAT"));
     frame.close();
     QDir::setCurrent(previous);
 }

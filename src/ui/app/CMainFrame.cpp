@@ -74,8 +74,24 @@ CMainFrame::CMainFrame(std::string sharedBlockName)
 }
 
 void CMainFrame::BuildMenus() {
+    MainWindow* main = mainWindow;
     QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&New", QKeySequence::New, main, &MainWindow::NewScreen);
+    file->addAction("&Open...", QKeySequence::Open, main, &MainWindow::OpenScreen);
+    file->addAction("&Save", QKeySequence::Save, main, &MainWindow::SaveScreen);
+    file->addAction("Save &As...", main, &MainWindow::SaveScreenAs);
+    file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
+    QMenu* gauges = menuBar()->addMenu("&Gauges");
+    gauges->addAction("New &Simple Gauge", Qt::Key_F2, main,
+                      [main] { main->NewPanel(SimpleGaugeRecord()); });
+    gauges->addAction("New S&can Gauge", Qt::Key_F3, main,
+                      [main] { main->NewPanel(ScanGaugeRecord()); });
+    gauges->addSeparator();
+    gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
+    QMenu* advanced = menuBar()->addMenu("&Advanced");
+    advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
+    advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About Rovik...", this, &CMainFrame::ShowAbout);
 }

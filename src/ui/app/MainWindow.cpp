@@ -1,23 +1,50 @@
 #include "ui/app/MainWindow.h"
 
+#include <QColorDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 
 #include "core/app/CommandLine.h"
+#include "core/app/ScreenFile.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/panels/Panel.h"
+#include "ui/panels/PanelFactory.h"
+#include "ui/panels/QtColor.h"
 
 namespace rovik {
+
+namespace {
+const char* const kScreenFilter = "Screen Files (*.scr)";
+
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent, std::string sharedBlockName)
     : QWidget(parent), dashboard(std::move(sharedBlockName)) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    // A click on the bare window takes the focus, so no panel stays selected.
+    setFocusPolicy(Qt::ClickFocus);
     mainTimer.setInterval(static_cast<int>(MainTick::kTickMs));
     connect(&mainTimer, &QTimer::timeout, this, [this] { dashboard.Tick(); });
 }
 
 MainWindow::~MainWindow() {
     Shutdown();
+    // Panels read the parameters as they go, so they leave before the state does.
+    for (Panel* panel : panels) {
+        delete panel;
+    }
 }
 
 void MainWindow::Start(const CommandLine& commandLine) {
@@ -30,6 +57,8 @@ void MainWindow::Start(const CommandLine& commandLine) {
         QMessageBox::warning(this, QString::fromLatin1(notice.caption.c_str()),
                              QString::fromLatin1(notice.text.c_str()));
     }
+    ReadScreen(dashboard.CurrentSettings().screenFileName);
+    selectedPanel = nullptr;
 }
 
 CMainFrame* MainWindow::Frame() const {
@@ -60,6 +89,163 @@ bool MainWindow::SaveSettings() {
 void MainWindow::Shutdown() {
     mainTimer.stop();
     dashboard.Shutdown();
+}
+
+void MainWindow::ClearSelectedPanel(Panel* panel) {
+    if (selectedPanel == panel) {
+        selectedPanel = nullptr;
+    }
+}
+
+void MainWindow::RequestPanelDeletion(Panel* panel) {
+    QMetaObject::invokeMethod(
+        this, [this, panel] { RemovePanel(panel); }, Qt::QueuedConnection);
+}
+
+void MainWindow::AddPanel(Panel* panel) {
+    panels.push_back(panel);
+    panel->show();
+    panel->setFocus();
+}
+
+void MainWindow::RemovePanel(Panel* panel) {
+    // A panel may be asked to go twice, by the Delete key and by File New.
+    auto found = std::find(panels.begin(), panels.end(), panel);
+    if (found == panels.end()) {
+        return;
+    }
+    panels.erase(found);
+    ClearSelectedPanel(panel);
+    delete panel;
+}
+
+void MainWindow::NewPanel(const AnyPanelRecord& record) {
+    AddPanel(PanelFactory::Create(*this, record, false));
+}
+
+void MainWindow::DeleteSelectedPanel() {
+    if (selectedPanel) {
+        RequestPanelDeletion(selectedPanel);
+    }
+}
+
+void MainWindow::NewScreen() {
+    for (Panel* panel : panels) {
+        RequestPanelDeletion(panel);
+    }
+    SetWallpaper("");
+}
+
+bool MainWindow::ReadScreen(const std::string& path) {
+    panelTextColor = kBlack;
+    std::optional<Screen> screen = ScreenFile::Read(path);
+    if (!screen) {
+        ShowFileError("Error Reading File");
+        SetWallpaper("");
+        return false;
+    }
+    for (const AnyPanelRecord& record : screen->panels) {
+        AddPanel(PanelFactory::Create(*this, record, true));
+    }
+    panelTextColor = screen->panelTextColor;
+    SetWallpaper(screen->wallpaperPath);
+    return true;
+}
+
+bool MainWindow::WriteScreen(const std::string& path) {
+    if (ScreenFile::Write(path, CurrentScreen())) {
+        return true;
+    }
+    ShowFileError("Error Saving File");
+    return false;
+}
+
+Screen MainWindow::CurrentScreen() const {
+    Screen screen;
+    // Qt keeps siblings bottom first.
+    const QObjectList& children = this->children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        auto* panel = qobject_cast<Panel*>(*child);
+        if (panel && std::find(panels.begin(), panels.end(), panel) != panels.end()) {
+            panel->WriteRecord(screen);
+        }
+    }
+    screen.wallpaperPath = wallpaperPath;
+    screen.panelTextColor = panelTextColor;
+    return screen;
+}
+
+void MainWindow::ShowFileError(const char* text) {
+    QMessageBox::warning(this, "Rovik", text);
+}
+
+QString MainWindow::ScreenFileName() {
+    return FromPath(dashboard.CurrentSettings().screenFileName);
+}
+
+void MainWindow::OpenScreen() {
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, "Open", ScreenFileName(), kScreenFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    dashboard.CurrentSettings().screenFileName = ToPath(chosen);
+    NewScreen();
+    ReadScreen(ToPath(chosen));
+    SaveSettings();
+}
+
+void MainWindow::SaveScreen() {
+    WriteScreen(dashboard.CurrentSettings().screenFileName);
+    SaveSettings();
+}
+
+void MainWindow::SaveScreenAs() {
+    QString chosen = QFileDialog::getSaveFileName(this, "Save As", ScreenFileName(), kScreenFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += ".scr";
+    }
+    dashboard.CurrentSettings().screenFileName = ToPath(chosen);
+    WriteScreen(ToPath(chosen));
+    SaveSettings();
+}
+
+void MainWindow::ChooseTextColor() {
+    const QColor chosen = QColorDialog::getColor(ToQColor(panelTextColor), this, "Text Color");
+    if (chosen.isValid()) {
+        panelTextColor = ToColorRef(chosen);
+        update();
+        for (Panel* panel : panels) {
+            panel->update();
+        }
+    }
+}
+
+void MainWindow::ChooseWallpaper() {
+    const QString chosen = QFileDialog::getOpenFileName(this, "Wallpaper", FromPath(wallpaperPath),
+                                                        "BMP Files (*.bmp)");
+    // Cancelling is how a wallpaper is taken away.
+    SetWallpaper(ToPath(chosen));
+}
+
+void MainWindow::SetWallpaper(const std::string& path) {
+    wallpaperPath = path;
+    wallpaper.reset();
+    if (!path.empty()) {
+        wallpaper = std::make_unique<CDib>();
+        wallpaper->Load(FromPath(path));
+    }
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    if (wallpaper) {
+        QPainter painter(this);
+        wallpaper->Draw(painter, rect());
+    }
 }
 
 }  // namespace rovik

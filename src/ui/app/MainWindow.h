@@ -2,17 +2,26 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "core/app/Dashboard.h"
+#include "core/app/Screen.h"
+#include "core/panels/ColorRef.h"
+#include "ui/app/CDib.h"
 #include "ui/app/DisplayKeeper.h"
 
 namespace rovik {
 
 class CMainFrame;
 class CommandLine;
+class Panel;
+class ValueLookup;
 
-// The client area that will carry the gauge panels. It owns the program's state, runs the
-// 100 ms main timer and keeps the start-up and shutdown order.
+// The client area that carries the gauge panels. It owns the program's state, runs the
+// 100 ms main timer, keeps the start-up and shutdown order, the panels, the wallpaper and the
+// screen file commands.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +29,7 @@ public:
     ~MainWindow() override;
 
     // Loads the data files, opens the link, starts the threads and the timer, places and
-    // shows the frame; then tells the user what went wrong on the way.
+    // shows the frame, reads the screen; then tells the user what went wrong on the way.
     void Start(const CommandLine& commandLine);
     // Writes the settings with the frame's current placement to SETTINGS.DAT; says so when
     // the file cannot be written.
@@ -30,15 +39,60 @@ public:
 
     Dashboard& State() { return dashboard; }
     const QTimer& MainTimer() const { return mainTimer; }
+    // Where panels read live values; none before the link exists.
+    const ValueLookup* Values() { return dashboard.Link(); }
+    const ParameterTable& Parameters() { return dashboard.Parameters(); }
+
+    // The panels, in creation order, and the one with the focus.
+    const std::vector<Panel*>& Panels() const { return panels; }
+    Panel* SelectedPanel() const { return selectedPanel; }
+    void SetSelectedPanel(Panel* panel) { selectedPanel = panel; }
+    void ClearSelectedPanel(Panel* panel);
+    // The panel goes once the events already queued have been handled, so it may ask for
+    // its own deletion from inside its own event handler.
+    void RequestPanelDeletion(Panel* panel);
+    ColorRef PanelTextColor() const { return panelTextColor; }
+    std::string WallpaperPath() const { return wallpaperPath; }
+
+    // Menu commands.
+    void NewScreen();
+    void OpenScreen();
+    void SaveScreen();
+    void SaveScreenAs();
+    void NewPanel(const AnyPanelRecord& record);
+    void DeleteSelectedPanel();
+    void ChooseTextColor();
+    void ChooseWallpaper();
+
+    // Reads a screen file: its panels join the window; false and a message when it cannot
+    // be read.
+    bool ReadScreen(const std::string& path);
+    // Writes the screen; false and a message when it cannot be written.
+    bool WriteScreen(const std::string& path);
+    // The screen as it stands, panels from the top of the stacking order down.
+    Screen CurrentScreen() const;
+    void SetWallpaper(const std::string& path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // The frame this window fills, or none when it stands alone.
     CMainFrame* Frame() const;
     void PlaceFrame();
+    void AddPanel(Panel* panel);
+    void RemovePanel(Panel* panel);
+    void ShowFileError(const char* text);
+    QString ScreenFileName();
 
     DisplayKeeper displayKeeper;
     Dashboard dashboard;
     QTimer mainTimer;
+    std::vector<Panel*> panels;
+    Panel* selectedPanel = nullptr;
+    ColorRef panelTextColor = kBlack;
+    std::string wallpaperPath;
+    std::unique_ptr<CDib> wallpaper;
 };
 
 }  // namespace rovik

@@ -1,0 +1,227 @@
+#include "ui/panels/Panel.h"
+
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "core/app/ScreenFile.h"
+#include "core/panels/PanelGrid.h"
+#include "ui/app/MainWindow.h"
+#include "ui/panels/QtColor.h"
+
+namespace rovik {
+
+namespace {
+// Width of the frame a selected panel shows and is resized by.
+constexpr int kFrameWidth = 4;
+constexpr int kSmallestSide = 16;
+
+QRect ToQRect(const PanelRect& rect) {
+    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+}
+}  // namespace
+
+Panel::Panel(MainWindow& owner, const PanelRecord& record, bool fromFile)
+    : QWidget(&owner),
+      main(owner),
+      kind(record.kind),
+      background(record.background),
+      propertiesShown(fromFile) {
+    setObjectName("RPanel");
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setGeometry(ToQRect(record.PlacedRect()));
+}
+
+PanelRecord Panel::CommonRecord() const {
+    PanelRecord record;
+    record.kind = kind;
+    const QRect place = geometry();
+    record.rect = {place.left(), place.top(), place.left() + place.width(),
+                   place.top() + place.height()};
+    record.background = background;
+    return record;
+}
+
+void Panel::WriteRecord(Screen& screen) const {
+    screen.panels.emplace_back(CommonRecord());
+}
+
+void Panel::ShowProperties() {
+    const QColor chosen = QColorDialog::getColor(Qt::white, this, "Color");
+    if (chosen.isValid()) {
+        SetBackground(ToColorRef(chosen));
+    }
+    setFocus();
+}
+
+void Panel::SetBackground(ColorRef color) {
+    background = color;
+    sizeChanged = true;
+    needsFullRepaint = true;
+    RefreshInParent();
+}
+
+void Panel::RefreshInParent() {
+    needsFullRepaint = true;
+    if (parentWidget()) {
+        parentWidget()->update(geometry());
+    }
+    update();
+}
+
+bool Panel::IsSelected() const {
+    return main.SelectedPanel() == this;
+}
+
+void Panel::Paint(QPainter& painter) {
+    painter.fillRect(rect(), ToQColor(background));
+}
+
+void Panel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Paint(painter);
+    if (IsSelected()) {
+        painter.setPen(
+            QPen(Qt::darkGray, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+            rect().adjusted(kFrameWidth / 2, kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2));
+    }
+}
+
+Panel::Edges Panel::EdgesAt(QPoint point) const {
+    Edges edges;
+    if (!IsSelected()) {
+        return edges;
+    }
+    edges.left = point.x() < kFrameWidth;
+    edges.top = point.y() < kFrameWidth;
+    edges.right = point.x() >= width() - kFrameWidth;
+    edges.bottom = point.y() >= height() - kFrameWidth;
+    return edges;
+}
+
+void Panel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    resizing = EdgesAt(point);
+    dragging = !resizing.Any();
+    dragOrigin = point;
+    grabMouse();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void Panel::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (resizing.Any()) {
+        ResizeTo(event->globalPosition().toPoint());
+    } else if (dragging) {
+        DragTo(point);
+    } else {
+        UpdateCursor(point);
+    }
+    needsFullRepaint = true;
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging = false;
+        resizing = Edges();
+        releaseMouse();
+    } else if (event->button() == Qt::RightButton) {
+        ShowProperties();
+    }
+}
+
+void Panel::DragTo(QPoint point) {
+    const QPoint step(PanelGrid::DragDistance(point.x() - dragOrigin.x()),
+                      PanelGrid::DragDistance(point.y() - dragOrigin.y()));
+    if (!step.isNull()) {
+        move(pos() + step);
+        RefreshInParent();
+    }
+}
+
+void Panel::ResizeTo(QPoint globalPoint) {
+    // The grid runs through the main window's client origin, in screen coordinates.
+    const QPoint origin = parentWidget()->mapToGlobal(QPoint(0, 0));
+    const QRect place = geometry().translated(origin);
+    PanelRect proposed{place.left(), place.top(), place.left() + place.width(),
+                       place.top() + place.height()};
+    if (resizing.left) {
+        proposed.left = globalPoint.x();
+    }
+    if (resizing.right) {
+        proposed.right = globalPoint.x();
+    }
+    if (resizing.top) {
+        proposed.top = globalPoint.y();
+    }
+    if (resizing.bottom) {
+        proposed.bottom = globalPoint.y();
+    }
+    PanelRect snapped = PanelGrid::Snap(proposed, origin.x(), origin.y());
+    // A panel never shrinks past the point where it could no longer be grabbed.
+    if (snapped.Width() < kSmallestSide || snapped.Height() < kSmallestSide) {
+        return;
+    }
+    setGeometry(
+        QRect(snapped.left, snapped.top, snapped.Width(), snapped.Height()).translated(-origin));
+    sizeChanged = true;
+    RefreshInParent();
+}
+
+void Panel::UpdateCursor(QPoint point) {
+    const Edges edges = EdgesAt(point);
+    if ((edges.left && edges.top) || (edges.right && edges.bottom)) {
+        setCursor(Qt::SizeFDiagCursor);
+    } else if ((edges.left && edges.bottom) || (edges.right && edges.top)) {
+        setCursor(Qt::SizeBDiagCursor);
+    } else if (edges.left || edges.right) {
+        setCursor(Qt::SizeHorCursor);
+    } else if (edges.top || edges.bottom) {
+        setCursor(Qt::SizeVerCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void Panel::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        main.RequestPanelDeletion(this);
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+               event->key() == Qt::Key_Menu) {
+        ShowProperties();
+    } else {
+        QWidget::keyReleaseEvent(event);
+    }
+}
+
+void Panel::focusInEvent(QFocusEvent*) {
+    if (!propertiesShown) {
+        propertiesShown = true;
+        // Opened once the focus change is complete, not inside it.
+        QTimer::singleShot(0, this, &Panel::ShowProperties);
+    }
+    raise();
+    RefreshInParent();
+    main.SetSelectedPanel(this);
+}
+
+void Panel::focusOutEvent(QFocusEvent* event) {
+    // A menu or a dialog opening does not unselect the panel, so Delete Gauge still knows
+    // which it is; only another panel or window part taking the focus does.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason ||
+        event->reason() == Qt::ActiveWindowFocusReason) {
+        return;
+    }
+    RefreshInParent();
+    main.ClearSelectedPanel(this);
+}
+
+}  // namespace rovik

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include "core/panels/PanelRecord.h"
+
+namespace rovik {
+
+class MainWindow;
+struct Screen;
+
+// A panel on the main window: the user selects it with a click, drags it on an 8-pixel grid,
+// resizes it by its frame, recolours it and deletes it with the Delete key. This base class is
+// the blank panel; the gauge kinds paint on top of it.
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    // A panel read from a screen file has shown its properties already; a new one opens them
+    // the first time it takes the focus.
+    Panel(MainWindow& main, const PanelRecord& record, bool fromFile);
+
+    char Kind() const { return kind; }
+    // The selected panel shows a frame to resize it by and is the one Delete Gauge removes.
+    bool IsSelected() const;
+    ColorRef Background() const { return background; }
+    // Adds this panel's record, rectangle as it stands now, to the screen being saved.
+    virtual void WriteRecord(Screen& screen) const;
+    // The right-click action: the properties dialog, for the blank panel the colour dialog.
+    virtual void ShowProperties();
+
+protected:
+    // The common record with the panel's place as it stands now.
+    PanelRecord CommonRecord() const;
+    void SetBackground(ColorRef color);
+    // Repaints the panel and what its frame covers, after a change of place or looks.
+    void RefreshInParent();
+    // Draws the panel's content; the base fills it with the background colour.
+    virtual void Paint(QPainter& painter);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+    MainWindow& main;
+    bool sizeChanged = true;
+    bool needsFullRepaint = true;
+
+private:
+    // Which edges a press on the selection frame moves.
+    struct Edges {
+        bool left = false;
+        bool top = false;
+        bool right = false;
+        bool bottom = false;
+        bool Any() const { return left || top || right || bottom; }
+    };
+    Edges EdgesAt(QPoint point) const;
+    void DragTo(QPoint point);
+    void ResizeTo(QPoint globalPoint);
+    void UpdateCursor(QPoint point);
+
+    char kind;
+    ColorRef background;
+    bool propertiesShown;
+    bool dragging = false;
+    QPoint dragOrigin;
+    Edges resizing;
+};
+
+}  // namespace rovik

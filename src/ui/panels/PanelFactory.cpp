@@ -1,0 +1,22 @@
+#include "ui/panels/PanelFactory.h"
+
+#include "ui/panels/ScanGauge.h"
+
+namespace rovik {
+
+Panel* PanelFactory::Create(MainWindow& main, const AnyPanelRecord& record, bool fromFile) {
+    return std::visit(
+        [&](const auto& kind) -> Panel* {
+            using Record = std::decay_t<decltype(kind)>;
+            if constexpr (std::is_same_v<Record, ScanGaugeRecord>) {
+                return new ScanGauge(main, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, SimpleGaugeRecord>) {
+                return new SimpleGauge(main, kind, fromFile);
+            } else {
+                return new Panel(main, kind, fromFile);
+            }
+        },
+        record);
+}
+
+}  // namespace rovik

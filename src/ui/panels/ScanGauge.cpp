@@ -1,0 +1,35 @@
+#include "ui/panels/ScanGauge.h"
+
+#include "core/app/Screen.h"
+#include "ui/app/MainWindow.h"
+#include "ui/panels/ScanGaugeDialog.h"
+
+namespace rovik {
+
+ScanGauge::ScanGauge(MainWindow& main, const ScanGaugeRecord& record, bool fromFile)
+    : SimpleGauge(main, std::make_unique<ScanGaugeRecord>(record), fromFile) {}
+
+void ScanGauge::WriteRecord(Screen& screen) const {
+    screen.panels.emplace_back(WithCommonFields(Scan()));
+}
+
+void ScanGauge::Tick() {
+    if (cycle.Tick(Scan())) {
+        update();
+    } else {
+        SimpleGauge::Tick();
+    }
+}
+
+void ScanGauge::ShowProperties() {
+    ScanGaugeDialog dialog(main.Parameters(), WithCommonFields(Scan()), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const ScanGaugeRecord chosen = dialog.Result();
+        Scan().dwell = chosen.dwell;
+        Scan().scanList = chosen.scanList;
+        Apply(chosen);
+    }
+    setFocus();
+}
+
+}  // namespace rovik

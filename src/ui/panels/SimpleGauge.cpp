@@ -1,0 +1,141 @@
+#include "ui/panels/SimpleGauge.h"
+
+#include <QPainter>
+
+#include "core/app/Screen.h"
+#include "core/panels/BarZones.h"
+#include "core/panels/GaugeLayout.h"
+#include "core/panels/GaugeText.h"
+#include "core/panels/WarningLamp.h"
+#include "core/params/ParameterTable.h"
+#include "ui/app/MainWindow.h"
+#include "ui/panels/QtColor.h"
+#include "ui/panels/SimpleGaugeDialog.h"
+
+namespace rovik {
+
+namespace {
+constexpr int kRefreshMs = 500;
+
+QRect ToQRect(const PanelRect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+Qt::Alignment ToQt(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::Centre:
+            return Qt::AlignHCenter;
+        case TextAlignment::Right:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// The gauges' heavy face, as tall as the row it fills.
+QFont RowFont(int height) {
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Black);
+    font.setPixelSize(std::max(1, height));
+    return font;
+}
+}  // namespace
+
+SimpleGauge::SimpleGauge(MainWindow& main, const SimpleGaugeRecord& record, bool fromFile)
+    : SimpleGauge(main, std::make_unique<SimpleGaugeRecord>(record), fromFile) {}
+
+SimpleGauge::SimpleGauge(MainWindow& main, std::unique_ptr<SimpleGaugeRecord> record, bool fromFile)
+    : Panel(main, *record, fromFile), gauge(std::move(record)) {
+    timer.setInterval(kRefreshMs);
+    connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
+    timer.start();
+}
+
+void SimpleGauge::WriteRecord(Screen& screen) const {
+    screen.panels.emplace_back(WithCommonFields(*gauge));
+}
+
+const Parameter* SimpleGauge::LookUp() const {
+    return main.Parameters().FindByPid(gauge->pid);
+}
+
+double SimpleGauge::ValueOf(const Parameter& parameter) const {
+    const ValueLookup* values = main.Values();
+    return values ? parameter.Value(*values) : 0.0;
+}
+
+void SimpleGauge::Tick() {
+    const Parameter* parameter = LookUp();
+    if (parameter && static_cast<float>(ValueOf(*parameter)) != lastDrawnValue) {
+        update();
+    }
+}
+
+void SimpleGauge::ShowProperties() {
+    SimpleGaugeDialog dialog(main.Parameters(), WithCommonFields(*gauge), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        Apply(dialog.Result());
+    }
+    setFocus();
+}
+
+void SimpleGauge::Apply(const SimpleGaugeRecord& chosen) {
+    const PanelRect place = CommonRecord().rect;
+    static_cast<SimpleGaugeRecord&>(*gauge) = chosen;
+    gauge->rect = place;
+    SetBackground(chosen.background);
+}
+
+void SimpleGauge::Paint(QPainter& painter) {
+    Panel::Paint(painter);
+    painter.setPen(ToQColor(main.PanelTextColor()));
+    const GaugeLayout layout = GaugeLayout::For({0, 0, width(), height()}, *gauge);
+    const Parameter* parameter = LookUp();
+    if (!parameter) {
+        return;
+    }
+    const double value = ValueOf(*parameter);
+    lastDrawnValue = static_cast<float>(value);
+    if (gauge->showWarningLamp) {
+        PaintLamp(painter, layout.lamp, value, *parameter);
+    }
+    if (gauge->showValue || gauge->showUnit) {
+        PaintText(painter, layout.value, GaugeText::ValueRow(*gauge, *parameter, value), {});
+    }
+    if (gauge->showGaugeName) {
+        PaintText(painter, layout.name, GaugeText::Caption(*gauge, *parameter), Qt::TextDontClip);
+    }
+    if (gauge->showGraph) {
+        PaintGraph(painter, layout.graph, layout.bar, value, *parameter);
+    }
+    sizeChanged = false;
+    needsFullRepaint = false;
+}
+
+void SimpleGauge::PaintLamp(QPainter& painter, const PanelRect& lamp, double value,
+                            const Parameter& parameter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setBrush(ToQColor(WarningLamp::Color(value, parameter)));
+    painter.drawEllipse(ToQRect(lamp).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+void SimpleGauge::PaintText(QPainter& painter, const PanelRect& row, const std::string& text,
+                            int flags) {
+    painter.setFont(RowFont(row.Height()));
+    painter.drawText(ToQRect(row), ToQt(gauge->alignment) | Qt::AlignVCenter | flags,
+                     QString::fromLatin1(text.c_str()));
+}
+
+void SimpleGauge::PaintGraph(QPainter& painter, const PanelRect& graph, const PanelRect& bar,
+                             double value, const Parameter& parameter) {
+    painter.fillRect(ToQRect(graph), Qt::black);
+    for (const BarSpan& span : BarZones::For(bar, parameter, value)) {
+        painter.fillRect(ToQRect(span.rect), ToQColor(span.color));
+    }
+}
+
+}  // namespace rovik
