@@ -32,12 +32,17 @@ Qt::Alignment ToQt(TextAlignment alignment) {
     }
 }
 
-// The gauges' heavy face, as tall as the row it fills.
-QFont RowFont(int height) {
+// The gauges' heavy face, its line as tall as the row it fills, made smaller when the text
+// would not fit the row's width.
+QFont RowFont(const QRect& row, const QString& text) {
     QFont font("Arial");
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Black);
-    font.setPixelSize(std::max(1, height));
+    font.setPixelSize(std::max(1, row.height() * 4 / 5));
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide > row.width() && wide > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * row.width() / wide));
+    }
     return font;
 }
 }  // namespace
@@ -125,9 +130,9 @@ void SimpleGauge::PaintLamp(QPainter& painter, const PanelRect& lamp, double val
 
 void SimpleGauge::PaintText(QPainter& painter, const PanelRect& row, const std::string& text,
                             int flags) {
-    painter.setFont(RowFont(row.Height()));
-    painter.drawText(ToQRect(row), ToQt(gauge->alignment) | Qt::AlignVCenter | flags,
-                     QString::fromLatin1(text.c_str()));
+    const QString shown = QString::fromLatin1(text.c_str());
+    painter.setFont(RowFont(ToQRect(row), shown));
+    painter.drawText(ToQRect(row), ToQt(gauge->alignment) | Qt::AlignVCenter | flags, shown);
 }
 
 void SimpleGauge::PaintGraph(QPainter& painter, const PanelRect& graph, const PanelRect& bar,
