@@ -92,6 +92,12 @@ TEST_F(PanelTest, ANewGaugeIsASquareInTheCornerAndOpensItsProperties) {
     // Cancelling the dialog leaves the gauge in place.
     EXPECT_EQ(Main().Panels().size(), 1u);
     EXPECT_EQ(Main().SelectedPanel(), gauge);
+    // Only the first focus opens the dialog.
+    closer.dialogs.clear();
+    QTest::mouseClick(&Main(), Qt::LeftButton, {}, QPoint(500, 400));
+    Drag(gauge, QPoint(80, 80), QPoint(0, 0));
+    EXPECT_EQ(Main().SelectedPanel(), gauge);
+    EXPECT_TRUE(closer.dialogs.isEmpty());
 }
 
 TEST_F(PanelTest, DraggingMovesByWholeGridSteps) {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <optional>
@@ -75,6 +76,7 @@ CMainFrame::CMainFrame(std::string sharedBlockName)
 
 void CMainFrame::BuildMenus() {
     MainWindow* main = mainWindow;
+    statusBar();
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction("&New", QKeySequence::New, main, &MainWindow::NewScreen);
     file->addAction("&Open...", QKeySequence::Open, main, &MainWindow::OpenScreen);
@@ -83,10 +85,14 @@ void CMainFrame::BuildMenus() {
     file->addSeparator();
     file->addAction("E&xit", this, &QWidget::close);
     QMenu* gauges = menuBar()->addMenu("&Gauges");
-    gauges->addAction("New &Simple Gauge", Qt::Key_F2, main,
-                      [main] { main->NewPanel(SimpleGaugeRecord()); });
-    gauges->addAction("New S&can Gauge", Qt::Key_F3, main,
-                      [main] { main->NewPanel(ScanGaugeRecord()); });
+    gauges
+        ->addAction("New &Simple Gauge", Qt::Key_F2, main,
+                    [main] { main->NewPanel(SimpleGaugeRecord()); })
+        ->setStatusTip("Create Ordinary Gauge");
+    gauges
+        ->addAction("New S&can Gauge", Qt::Key_F3, main,
+                    [main] { main->NewPanel(ScanGaugeRecord()); })
+        ->setStatusTip("Create Scan Gauge");
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
     QMenu* advanced = menuBar()->addMenu("&Advanced");
