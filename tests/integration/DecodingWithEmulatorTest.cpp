@@ -3,40 +3,19 @@
 #include "Waiting.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
+#include "support/MessageBytes.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 #include "vxbsim/TcpEndpoint.h"
 
 using namespace rovik;
-using rovik::test::UniqueBlock;
-using rovik::test::WaitFor;
+using namespace rovik::test;
 
 namespace {
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes WithChecksum(Bytes message) {
-    std::uint8_t sum = 0;
-    for (std::uint8_t b : message) {
-        sum = static_cast<std::uint8_t>(sum + b);
-    }
-    message.push_back(static_cast<std::uint8_t>(-sum));
-    return message;
-}
-
 std::string Binary(const Bytes& message) {
     Bytes frame = WithChecksum(message);
     frame.insert(frame.end(), {0xFF, 0xFF, 0xFF, 0xFF});
     return std::string(frame.begin(), frame.end());
-}
-
-std::string Hex(const Bytes& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
-    }
-    return text;
 }
 
 std::string J1708Line(const Bytes& message) {

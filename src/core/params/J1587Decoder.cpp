@@ -5,6 +5,7 @@
 #include "core/diag/FaultRecorder.h"
 #include "core/link/PreferredSourceTable.h"
 #include "core/link/ValueStore.h"
+#include "core/params/TransmissionMode.h"
 
 namespace rovik {
 
@@ -62,22 +63,6 @@ const ResolutionTable kPageTwo = MakeTable({
     {0.25f, {148, 156}},
     {0.4f, {98}},
 });
-
-// The transmission mode follows from the selected range's second character.
-float TransmissionMode(std::uint8_t second) {
-    switch (second) {
-        case 5:
-        case 26:
-        case 31:
-            return 2.0f;
-        case 16:
-        case 21:
-        case 32:
-            return 1.0f;
-        default:
-            return 0.0f;
-    }
-}
 
 // The item's data bytes as one unsigned little-endian number; bytes beyond the eighth cannot
 // be held and are left out.
@@ -144,7 +129,9 @@ void J1587Decoder::StoreTwoByteItem(const J1708Frame& frame, std::size_t index, 
     store.StoreValue(slot, pid, static_cast<float>(raw) * Resolution(pid, slot == kPageTwoSlot));
     // On page two this index is another PID, which says nothing about the transmission.
     if (pid == kTransmissionRange && slot != kPageTwoSlot) {
-        store.StoreValue(slot, kTransmissionMode, TransmissionMode(frame[index + 2]));
+        // The selected range's second character gives the mode; any other stores 0.
+        store.StoreValue(slot, kTransmissionMode,
+                         TransmissionMode(frame[index + 2]).value_or(0.0f));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/diag/FaultRecorder.h"
 #include "core/link/PreferredSourceTable.h"
 #include "core/link/ValueStore.h"
+#include "core/params/TransmissionMode.h"
 
 namespace rovik {
 
@@ -73,21 +74,6 @@ char GearCharacter(std::uint8_t gear) {
         return static_cast<char>(gear - 38);
     }
     return gear == 251 ? 'P' : 0;
-}
-
-std::optional<float> TransmissionMode(std::uint8_t mode) {
-    switch (mode) {
-        case 5:
-        case 26:
-        case 31:
-            return 2.0f;
-        case 16:
-        case 21:
-        case 32:
-            return 1.0f;
-        default:
-            return std::nullopt;
-    }
 }
 
 bool IsTransport(std::uint32_t pgn, std::uint32_t kind) {
