@@ -109,6 +109,14 @@ TEST_F(PanelTest, DraggingMovesByWholeGridSteps) {
     EXPECT_EQ(gauge->pos(), QPoint(40, 56));
 }
 
+TEST_F(PanelTest, ArrowKeysMoveAndShiftArrowsResizeByGridSteps) {
+    Panel* gauge = NewGauge();
+    QTest::keyClick(gauge, Qt::Key_Right);
+    QTest::keyClick(gauge, Qt::Key_Down);
+    QTest::keyClick(gauge, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(gauge->geometry(), QRect(8, 8, 152, 160));
+}
+
 TEST_F(PanelTest, ResizingByTheFrameSnapsEdgesToTheGrid) {
     Panel* gauge = NewGauge();
     Drag(gauge, QPoint(158, 158), QPoint(45, 21));

@@ -191,6 +191,40 @@ void Panel::UpdateCursor(QPoint point) {
     }
 }
 
+void Panel::keyPressEvent(QKeyEvent* event) {
+    if (!StepByKey(event->key(), event->modifiers() & Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool Panel::StepByKey(int key, bool edge) {
+    QPoint step;
+    switch (key) {
+        case Qt::Key_Left:
+            step = QPoint(-PanelGrid::kStep, 0);
+            break;
+        case Qt::Key_Right:
+            step = QPoint(PanelGrid::kStep, 0);
+            break;
+        case Qt::Key_Up:
+            step = QPoint(0, -PanelGrid::kStep);
+            break;
+        case Qt::Key_Down:
+            step = QPoint(0, PanelGrid::kStep);
+            break;
+        default:
+            return false;
+    }
+    if (!edge) {
+        move(pos() + step);
+    } else if (width() + step.x() >= kSmallestSide && height() + step.y() >= kSmallestSide) {
+        resize(size() + QSize(step.x(), step.y()));
+        sizeChanged = true;
+    }
+    RefreshInParent();
+    return true;
+}
+
 void Panel::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete) {
         main.RequestPanelDeletion(this);

@@ -42,6 +42,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -63,6 +64,8 @@ private:
     void DragTo(QPoint point);
     void ResizeTo(QPoint globalPoint);
     void UpdateCursor(QPoint point);
+    // Arrow keys move the panel one grid step; with Shift they move its right or bottom edge.
+    bool StepByKey(int key, bool edge);
 
     char kind;
     ColorRef background;
