@@ -6,6 +6,8 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation clang-format xvfb
+    # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
+    clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do

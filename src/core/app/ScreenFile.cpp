@@ -67,7 +67,15 @@ std::optional<Screen> ScreenFile::Read(const std::string& path) {
     if (!bytes) {
         return std::nullopt;
     }
-    ByteReader reader(*bytes);
+    return FromBytes(*bytes);
+}
+
+bool ScreenFile::Write(const std::string& path, const Screen& screen) {
+    return AtomicFile::Write(path, ToBytes(screen));
+}
+
+Screen ScreenFile::FromBytes(const std::vector<std::uint8_t>& bytes) {
+    ByteReader reader(bytes);
     Screen screen;
     std::uint8_t tag = 0;
     while (reader.ReadU8(tag)) {
@@ -78,7 +86,7 @@ std::optional<Screen> ScreenFile::Read(const std::string& path) {
     return screen;
 }
 
-bool ScreenFile::Write(const std::string& path, const Screen& screen) {
+std::vector<std::uint8_t> ScreenFile::ToBytes(const Screen& screen) {
     ByteWriter writer;
     for (const AnyPanelRecord& panel : screen.panels) {
         std::visit([&writer](const auto& record) { record.Write(writer); }, panel);
@@ -89,7 +97,7 @@ bool ScreenFile::Write(const std::string& path, const Screen& screen) {
     }
     writer.WriteU8(kTextColorTag);
     writer.WriteU32(screen.panelTextColor);
-    return AtomicFile::Write(path, writer.Bytes());
+    return writer.Bytes();
 }
 
 }  // namespace rovik

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/app/Screen.h"
 
@@ -17,6 +19,11 @@ public:
     // Writes the panels, the wallpaper (its path cut to 255 bytes) if there is one, and the
     // text colour. False, with the old file kept whole, when the file cannot be written.
     static bool Write(const std::string& path, const Screen& screen);
+
+    // The screen that the bytes of a file hold, read as Read does.
+    static Screen FromBytes(const std::vector<std::uint8_t>& bytes);
+    // The bytes that Write stores.
+    static std::vector<std::uint8_t> ToBytes(const Screen& screen);
 };
 
 }  // namespace rovik
