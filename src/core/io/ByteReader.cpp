@@ -53,7 +53,10 @@ bool ByteReader::ReadFloat(float& value) {
 }
 
 bool ByteReader::ReadCString(std::string& value) {
-    const void* end = ok ? std::memchr(data.data() + position, 0, data.size() - position) : nullptr;
+    // memchr may not be handed the null pointer of an empty buffer, even for no bytes.
+    const bool searchable = ok && position < data.size();
+    const void* end =
+        searchable ? std::memchr(data.data() + position, 0, data.size() - position) : nullptr;
     if (!end) {
         ok = false;
         return false;
