@@ -1,29 +1,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "PtyBox.h"
 #include "TempFolder.h"
+#include "WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
 
 using namespace rovik;
-
-namespace {
-// Makes a folder the working folder for as long as it lives.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& path)
-        : previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(path);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous); }
-
-private:
-    std::filesystem::path previous;
-};
-}  // namespace
 
 TEST(Dashboard, StartOpensTheLinkTheSettingsFileDescribes) {
     TempFolder folder;

@@ -12,11 +12,11 @@ inline std::string UniqueBlock() {
     return "/RovikIntegration-" + std::to_string(::getpid());
 }
 
-// Wakes the receive thread as the main timer would until the condition holds or about three
-// seconds have passed.
+// Wakes the receive thread as the main timer would until the condition holds or about the
+// seconds given (three unless told) have passed.
 template <typename Condition>
-bool WaitFor(LinkThreads& threads, Condition done) {
-    for (int i = 0; i < 300 && !done(); ++i) {
+bool WaitFor(LinkThreads& threads, Condition done, int seconds = 3) {
+    for (int i = 0; i < 100 * seconds && !done(); ++i) {
         threads.WakeReceiver();
         ::usleep(10000);
     }

@@ -178,7 +178,7 @@ TEST(Emulator, FaultsGoOutOnBothLinksAndClear) {
     bool j1587Fault = false;
     for (const std::string& line : Starting(lines, "J80")) {
         for (const auto& [pid, data] : decode::Items(decode::JLineBytes(line))) {
-            j1587Fault |= pid == 194 && data == decode::Bytes({110, 0x80, 1});
+            j1587Fault |= pid == 194 && data == decode::Bytes({110, 0xA0, 1});
         }
     }
     EXPECT_TRUE(j1587Fault);

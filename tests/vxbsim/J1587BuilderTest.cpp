@@ -51,10 +51,10 @@ VehicleModel DrivenFor(double seconds) {
     return vehicle;
 }
 
-using FaultKey = std::tuple<int, int, bool, int, int, bool>;
+using FaultKey = std::tuple<int, int, bool, int, int, bool, bool>;
 
 FaultKey Key(const J1587Fault& f) {
-    return {f.mid, f.code, f.isSid, f.fmi, f.occurrences, f.inactive};
+    return {f.mid, f.code, f.isSid, f.fmi, f.occurrences, f.inactive, f.expansion};
 }
 
 // Every fault of every diagnostic item, read by the item's own rules.
@@ -66,8 +66,8 @@ std::vector<FaultKey> FaultsIn(const std::vector<Bytes>& wire) {
                 std::uint8_t d = data[i + 1];
                 bool count = (d & 0x80) != 0;
                 int occurrences = count ? data.at(i + 2) : 0;
-                faults.emplace_back(m[0], data[i], (d & 0x20) != 0, d & 0x0F, occurrences,
-                                    (d & 0x40) != 0);
+                faults.emplace_back(m[0], data[i], (d & 0x10) != 0, d & 0x0F, occurrences,
+                                    (d & 0x40) != 0, (d & 0x20) == 0);
                 i += count ? 3 : 2;
             }
         }
@@ -132,6 +132,7 @@ TEST(J1587Builder, DiagnosticItemsCarryEveryFaultWithItsFlags) {
         {.mid = 128, .code = 110, .fmi = 0, .occurrences = 1},
         {.mid = 130, .code = 2, .isSid = true, .fmi = 14, .inactive = true},
         {.mid = 140, .code = 84, .fmi = 2, .occurrences = 127},
+        {.mid = 128, .code = 110, .fmi = 3, .expansion = true},
     };
     for (std::uint8_t code = 20; code < 27; ++code) {
         faults.push_back({.mid = 136, .code = code, .fmi = 5, .occurrences = code});

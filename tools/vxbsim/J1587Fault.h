@@ -14,6 +14,8 @@ struct J1587Fault {
     // How often it happened; 0 leaves the count out of the item.
     std::uint8_t occurrences = 0;
     bool inactive = false;
+    // An expansion code names page-two PID 256 + code (or SID 256 + code).
+    bool expansion = false;
 };
 
 }  // namespace vxbsim

@@ -7,7 +7,8 @@ namespace vxbsim {
 namespace {
 constexpr std::uint8_t kOccurrenceFollows = 0x80;
 constexpr std::uint8_t kInactive = 0x40;
-constexpr std::uint8_t kSubsystem = 0x20;
+constexpr std::uint8_t kStandardCode = 0x20;
+constexpr std::uint8_t kSubsystem = 0x10;
 
 std::uint8_t DiagnosticByte(const J1587Fault& fault) {
     std::uint8_t d = fault.fmi & 0x0F;
@@ -19,6 +20,9 @@ std::uint8_t DiagnosticByte(const J1587Fault& fault) {
     }
     if (fault.isSid) {
         d |= kSubsystem;
+    }
+    if (!fault.expansion) {
+        d |= kStandardCode;
     }
     return d;
 }

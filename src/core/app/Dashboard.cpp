@@ -27,6 +27,7 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
         notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
     }
     settings = settingsFile.Read();
+    faults.CreateHistoryIfMissing();
     StartLink(commandLine.DemoSource(), notices);
     threads = std::make_unique<LinkThreads>(*link);
     threads->Start();
@@ -40,6 +41,7 @@ void Dashboard::StartLink(const std::optional<std::string>& demoSource,
     } else {
         link = std::make_unique<LinkReader>(sharedBlockName);
     }
+    link->SetFaultRecorder(&faults);
     const SharedValueBlock& block = link->Store().Block();
     if (block.CreateError() != 0) {
         notices.push_back(

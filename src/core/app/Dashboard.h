@@ -9,6 +9,7 @@
 #include "core/app/Notice.h"
 #include "core/app/Settings.h"
 #include "core/app/SettingsFile.h"
+#include "core/diag/FaultCollector.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
 #include "core/link/SharedValueBlock.h"
@@ -41,6 +42,7 @@ public:
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
+    FaultCollector& Faults() { return faults; }
     LinkThreads* Threads() { return threads.get(); }
 
 private:
@@ -51,6 +53,8 @@ private:
     ParameterTable parameters;
     SettingsFile settingsFile;
     Settings settings;
+    // Outlives the link, whose receive thread records into it.
+    FaultCollector faults;
     std::unique_ptr<LinkReader> link;
     std::unique_ptr<LinkThreads> threads;
     MainTick tick;

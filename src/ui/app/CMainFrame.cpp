@@ -95,6 +95,10 @@ void CMainFrame::BuildMenus() {
         ->setStatusTip("Create Scan Gauge");
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
+    QAction* diagnostics = menuBar()->addAction("&Diagnostics");
+    diagnostics->setShortcut(Qt::Key_F10);
+    diagnostics->setStatusTip("Show the recent fault codes of the vehicle");
+    connect(diagnostics, &QAction::triggered, main, &MainWindow::ShowDiagnostics);
     QMenu* advanced = menuBar()->addMenu("&Advanced");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);

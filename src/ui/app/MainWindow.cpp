@@ -11,6 +11,7 @@
 #include "core/app/CommandLine.h"
 #include "core/app/ScreenFile.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/diag/RecentEventsDialog.h"
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
 #include "ui/panels/QtColor.h"
@@ -229,6 +230,11 @@ void MainWindow::ChooseWallpaper() {
                                                         "BMP Files (*.bmp)");
     // Cancelling is how a wallpaper is taken away.
     SetWallpaper(ToPath(chosen));
+}
+
+void MainWindow::ShowDiagnostics() {
+    RecentEventsDialog dialog(dashboard.Faults(), this);
+    dialog.exec();
 }
 
 void MainWindow::SetWallpaper(const std::string& path) {

@@ -63,6 +63,7 @@ public:
     void DeleteSelectedPanel();
     void ChooseTextColor();
     void ChooseWallpaper();
+    void ShowDiagnostics();
 
     // Reads a screen file: its panels join the window; false and a message when it cannot
     // be read.

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "Waiting.h"
+#include "core/TempFolder.h"
+#include "core/WorkingFolder.h"
+#include "core/app/CommandLine.h"
+#include "core/app/Dashboard.h"
+#include "vxbsim/Emulator.h"
+#include "vxbsim/PtyEndpoint.h"
+
+using namespace rovik;
+using rovik::test::UniqueBlock;
+using rovik::test::WaitFor;
+
+namespace {
+// Up to the failure mode's column: what a line says apart from its date and time.
+constexpr std::size_t kBeforeTime = 64;
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line, '\n');) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Beginnings(std::vector<std::string> lines) {
+    for (std::string& line : lines) {
+        line.resize(std::min(line.size(), kBeforeTime));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+}  // namespace
+
+// The dashboard, started on a USB box whose controllers report faults on both links: an
+// active and an inactive J1587 fault, and two engine faults that go as a multi-packet DM1.
+TEST(FaultsWithEmulator, BothLinksAreListedAndOnlyActiveFaultsReachTheHistory) {
+    TempFolder folder;
+    WorkingFolder inside(folder.Path());
+    vxbsim::PtyEndpoint pty;
+    ASSERT_TRUE(pty.IsOpen());
+    Settings settings;
+    settings.portName = pty.DevicePath();
+    settings.connectionType = ConnectionType::Vx101Usb;
+    ASSERT_TRUE(SettingsFile().Write(settings));
+    vxbsim::Emulator box(vxbsim::BoxModel::Vx101, pty, 20);
+    box.RaiseFault(vxbsim::J1587Fault{.mid = 128, .code = 110, .fmi = 0, .occurrences = 1});
+    box.RaiseFault(
+        vxbsim::J1587Fault{.mid = 130, .code = 2, .isSid = true, .fmi = 14, .inactive = true});
+    box.RaiseFault(vxbsim::J1939Fault{.source = 0, .spn = 3719, .fmi = 16, .occurrences = 2});
+    box.RaiseFault(vxbsim::J1939Fault{.source = 0, .spn = 100, .fmi = 1, .occurrences = 3});
+    box.Start();
+
+    Dashboard dashboard(UniqueBlock());
+    dashboard.Start(CommandLine("rovik"));
+    ASSERT_EQ(ReadAll("DIAGNOSTICS.TXT"), DiagnosticHistory::kHeader);
+    FaultCollector& faults = dashboard.Faults();
+    LinkThreads& threads = *dashboard.Threads();
+    ASSERT_TRUE(WaitFor(
+        threads, [&] { return faults.Count() >= 4; }, 20));
+    // Two more rounds of reports are repeats of the same faults.
+    const std::uint32_t seen = dashboard.Link()->Store().SlotUpdateCount(kEngineSlot, 110);
+    ASSERT_TRUE(WaitFor(
+        threads,
+        [&] { return dashboard.Link()->Store().SlotUpdateCount(kEngineSlot, 110) >= seen + 2; },
+        20));
+    dashboard.Shutdown();
+    box.Stop();
+
+    const std::vector<std::string> active = {
+        "ENG PID   110  0 Engine Coolant Temperature     High Reading    ",
+        "ENG SPN   100  1 Engine Oil Pressure            Low Reading     ",
+        "ENG SPN  3719 16 DPF 1 Soot Load                High Reading    ",
+    };
+    std::vector<std::string> listed = active;
+    listed.push_back("TRN SID     2 14 C2 Solenoid Valve              Special Error   ");
+    std::sort(listed.begin(), listed.end());
+    const FaultCollector::Recent recent = faults.RecentFaults();
+    EXPECT_EQ(Beginnings(recent.lines), listed);
+    EXPECT_EQ(recent.runningTotal, 4u);
+    EXPECT_EQ(std::count_if(recent.lines.begin(), recent.lines.end(),
+                            [](const std::string& l) { return l.ends_with("** INACTIVE **"); }),
+              1);
+
+    const std::string history = ReadAll("DIAGNOSTICS.TXT");
+    ASSERT_TRUE(history.starts_with(DiagnosticHistory::kHeader));
+    std::vector<std::string> written = Split(history.substr(DiagnosticHistory::kHeader.size()));
+    for (const std::string& line : written) {
+        EXPECT_TRUE(line.ends_with("\r")) << line;
+    }
+    EXPECT_EQ(Beginnings(written), active);
+}
