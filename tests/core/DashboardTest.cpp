@@ -5,24 +5,17 @@
 
 #include "PtyBox.h"
 #include "TempFolder.h"
+#include "WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
 
 using namespace rovik;
 
 namespace {
-// Makes a folder the working folder for as long as it lives.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& path)
-        : previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(path);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous); }
+std::string BlockName() {
+    return "/RovikDashboardTest-" + std::to_string(::getpid());
+}
 
-private:
-    std::filesystem::path previous;
-};
 }  // namespace
 
 TEST(Dashboard, StartOpensTheLinkTheSettingsFileDescribes) {
@@ -49,5 +42,43 @@ TEST(Dashboard, StartOpensTheLinkTheSettingsFileDescribes) {
     EXPECT_EQ(link.GetHostAddress(), "10.0.0.9");
     EXPECT_EQ(link.GetTcpPort(), 4000);
     EXPECT_TRUE(link.GetAutoRestart());
+    dashboard.Shutdown();
+}
+
+TEST(Dashboard, StartSizesTheFuelWindowAndLoadsTheEngineFileFromTheWorkingFolder) {
+    TempFolder folder;
+    WorkingFolder inside(folder.Path());
+    std::filesystem::copy_file(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250",
+                               folder.File("Caterpillar 3126 250"));
+    Dashboard dashboard(BlockName());
+    std::vector<Notice> notices = dashboard.Start(CommandLine("rovik demo=missing.rvk"));
+    EXPECT_EQ(notices.size(), 1u);  // PARAMTRS.DAT is missing
+    EXPECT_FALSE(dashboard.EngineFileFailed());
+    LinkReader& link = *dashboard.Link();
+    EXPECT_EQ(link.GetAverageWindow(), 150u);
+    link.StoreValue(kEngineSlot, 190, 2200.0f);
+    link.StoreValue(kEngineSlot, 92, 100.0f);
+    EXPECT_EQ(link.GetValue(509), 250.0);
+    dashboard.Shutdown();
+}
+
+TEST(Dashboard, AnEngineFileThatFailsToLoadIsReportedAndThenNamesNone) {
+    TempFolder folder;
+    WorkingFolder inside(folder.Path());
+    Dashboard dashboard(BlockName());
+    std::vector<Notice> notices = dashboard.Start(CommandLine("rovik demo=missing.rvk"));
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[1].text,
+              "Caterpillar 3126 250\n has failed to load properly.\nTorque and Horsepower "
+              "readings may be inaccurate until you select an engine file.");
+    EXPECT_EQ(notices[1].caption, "Error Reading File");
+    EXPECT_TRUE(dashboard.EngineFileFailed());
+    // The name stays until the user picks another file; one that fails leaves none.
+    EXPECT_EQ(dashboard.CurrentSettings().engineFileName, "Caterpillar 3126 250");
+    EXPECT_FALSE(dashboard.ChangeEngineFile(folder.File("other.eng")));
+    EXPECT_EQ(dashboard.CurrentSettings().engineFileName, "");
+    std::filesystem::copy_file(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250", folder.File("cat.eng"));
+    EXPECT_TRUE(dashboard.ChangeEngineFile(folder.File("cat.eng")));
+    EXPECT_EQ(dashboard.CurrentSettings().engineFileName, folder.File("cat.eng"));
     dashboard.Shutdown();
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -31,7 +33,14 @@ TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
     frame.show();
     ModalCloser closer;
     frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
-    EXPECT_EQ(closer.messages, QStringList({"Failed to Open PARAMTRS.DAT", "Error Reading File"}));
+    EXPECT_EQ(closer.messages,
+              QStringList({"Failed to Open PARAMTRS.DAT",
+                           "Caterpillar 3126 250\n has failed to load properly.\nTorque and "
+                           "Horsepower readings may be inaccurate until you select an engine "
+                           "file.",
+                           "Error Reading File"}));
+    // The user is offered another engine file at once.
+    EXPECT_EQ(closer.dialogs, QStringList{"Engine Type"});
     EXPECT_EQ(frame.windowTitle(), "Rovik");
     EXPECT_TRUE(frame.Main().MainTimer().isActive());
     EXPECT_EQ(frame.Main().MainTimer().interval(), 100);
@@ -85,4 +94,69 @@ TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne
     EXPECT_TRUE(closer.messages.last().startsWith("Failed to Save SETTINGS.DAT"));
     frame.close();
     QDir::setCurrent(previous);
+}
+
+namespace {
+// A started dashboard in a fresh working folder that holds the supplied engine file.
+struct EngineTest : ::testing::Test {
+    EngineTest() {
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QFile::copy(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250", "Caterpillar 3126 250");
+        frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
+    }
+    ~EngineTest() override {
+        frame.close();
+        QDir::setCurrent(previous);
+    }
+    QString File(const QString& name) const { return folder.filePath(name); }
+    double HorsepowerAt(float rpm) {
+        LinkReader& link = *frame.Main().State().Link();
+        link.StoreValue(kEngineSlot, 190, rpm);
+        link.StoreValue(kEngineSlot, 92, 100.0f);
+        return link.GetValue(509);
+    }
+
+    int argc = 1;
+    char name[6] = "rovik";
+    char* argv[2] = {name, nullptr};
+    QApplication app{argc, argv};
+    QTemporaryDir folder;
+    QString previous;
+    ModalCloser closer;
+    CMainFrame frame{"/RovikEngineTest-" + std::to_string(::getpid())};
+};
+}  // namespace
+
+TEST_F(EngineTest, TheSuppliedEngineFileLoadsAtStartUp) {
+    EXPECT_FALSE(closer.dialogs.contains("Engine Type"));
+    EXPECT_EQ(HorsepowerAt(2200.0f), 250.0);
+}
+
+TEST_F(EngineTest, EngineTypeLoadsTheChosenFileOrSaysItFailedAndSavesTheSettings) {
+    // A pipe is no engine file, and reading one would never end.
+    ASSERT_EQ(::mkfifo(File("pipe.eng").toLocal8Bit().constData(), 0600), 0);
+    closer.fileToChoose = File("pipe.eng");
+    frame.Main().ChooseEngineType();
+    EXPECT_EQ(closer.dialogs, QStringList{"Engine Type"});
+    ASSERT_FALSE(closer.messages.isEmpty());
+    EXPECT_EQ(closer.messages.last(), File("pipe.eng") +
+                                          "\n has failed to load properly.\nTorque and Horsepower "
+                                          "readings may be inaccurate.");
+    EXPECT_EQ(SettingsFile().Read().engineFileName, "");
+    EXPECT_EQ(HorsepowerAt(2200.0f), 250.0);
+
+    QFile::copy("Caterpillar 3126 250", "truck.eng");
+    closer.fileToChoose = File("truck.eng");
+    closer.messages.clear();
+    frame.Main().ChooseEngineType();
+    EXPECT_TRUE(closer.messages.isEmpty());
+    EXPECT_EQ(SettingsFile().Read().engineFileName, File("truck.eng").toStdString());
+    // The program's own files are still found where they were.
+    EXPECT_EQ(QDir::current(), QDir(folder.path()));
+
+    // Cancelling changes nothing.
+    frame.Main().ChooseEngineType();
+    EXPECT_EQ(closer.dialogs.size(), 3);
+    EXPECT_EQ(SettingsFile().Read().engineFileName, File("truck.eng").toStdString());
 }

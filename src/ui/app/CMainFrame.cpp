@@ -96,6 +96,8 @@ void CMainFrame::BuildMenus() {
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
     QMenu* advanced = menuBar()->addMenu("&Advanced");
+    advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
+        ->setStatusTip("Choose the engine file that gives torque and horsepower");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     QMenu* help = menuBar()->addMenu("&Help");

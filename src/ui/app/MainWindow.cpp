@@ -57,6 +57,9 @@ void MainWindow::Start(const CommandLine& commandLine) {
         QMessageBox::warning(this, QString::fromLatin1(notice.caption.c_str()),
                              QString::fromLatin1(notice.text.c_str()));
     }
+    if (dashboard.EngineFileFailed()) {
+        ChooseEngineType();
+    }
     ReadScreen(dashboard.CurrentSettings().screenFileName);
     selectedPanel = nullptr;
 }
@@ -229,6 +232,22 @@ void MainWindow::ChooseWallpaper() {
                                                         "BMP Files (*.bmp)");
     // Cancelling is how a wallpaper is taken away.
     SetWallpaper(ToPath(chosen));
+}
+
+void MainWindow::ChooseEngineType() {
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, "Engine Type", FromPath(dashboard.CurrentSettings().engineFileName),
+        "ENG Files (*.eng);;All Files (*)");
+    if (chosen.isEmpty()) {
+        return;
+    }
+    if (!dashboard.ChangeEngineFile(ToPath(chosen))) {
+        QMessageBox::warning(this, "Error Reading File",
+                             chosen +
+                                 "\n has failed to load properly.\nTorque and Horsepower "
+                                 "readings may be inaccurate.");
+    }
+    SaveSettings();
 }
 
 void MainWindow::SetWallpaper(const std::string& path) {

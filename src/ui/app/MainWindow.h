@@ -63,6 +63,9 @@ public:
     void DeleteSelectedPanel();
     void ChooseTextColor();
     void ChooseWallpaper();
+    // Picks and loads an engine file, then saves the settings; a file that fails to load is
+    // reported and leaves no engine file named.
+    void ChooseEngineType();
 
     // Reads a screen file: its panels join the window; false and a message when it cannot
     // be read.
