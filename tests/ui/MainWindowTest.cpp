@@ -4,16 +4,22 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/params/EngineCorrectionsDialog.h"
 
 using namespace rovik;
 
@@ -159,4 +165,33 @@ TEST_F(EngineTest, EngineTypeLoadsTheChosenFileOrSaysItFailedAndSavesTheSettings
     frame.Main().ChooseEngineType();
     EXPECT_EQ(closer.dialogs.size(), 3);
     EXPECT_EQ(SettingsFile().Read().engineFileName, File("truck.eng").toStdString());
+}
+
+TEST_F(EngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<EngineCorrectionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("OdometerMultiplier")->setText("1.05");
+        QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+        fields[9]->setText("300");
+        fields[10]->setText("244");
+        dialog->findChildren<QCheckBox*>().front()->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    frame.Main().EditEngineCorrections();
+
+    ParameterTable saved;
+    ASSERT_EQ(saved.Load(), ParameterTable::LoadResult::Loaded);
+    ASSERT_EQ(saved.Size(), 2u);
+    EXPECT_EQ(saved.At(0).name, "ROAD SPEED");
+    EXPECT_EQ(saved.At(0).multiplier, 1.05f);
+    EXPECT_EQ(saved.At(1).name, "Total Miles (Alternative)");
+    EXPECT_EQ(saved.At(1).multiplier, 1.05f);
+    Settings settings = SettingsFile().Read();
+    EXPECT_EQ(settings.odometerPid, 244);
+    EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
+    EXPECT_TRUE(settings.requestFuelmeter);
+    EXPECT_FALSE(settings.requestOdometer);
+    EXPECT_EQ(frame.Main().State().Link()->GetAverageWindow(), 300u);
 }

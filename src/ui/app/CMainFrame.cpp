@@ -100,6 +100,8 @@ void CMainFrame::BuildMenus() {
         ->setStatusTip("Choose the engine file that gives torque and horsepower");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
+    advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
+        ->setStatusTip("Correct the odometer, hour meter and fuel meter");
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About Rovik...", this, &CMainFrame::ShowAbout);
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "core/app/CommandLine.h"
+#include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panels/Panel.h"
@@ -248,6 +249,39 @@ void MainWindow::ChooseEngineType() {
                                  "readings may be inaccurate.");
     }
     SaveSettings();
+}
+
+void MainWindow::EditEngineCorrections() {
+    ParameterTable& parameters = dashboard.Parameters();
+    Settings& settings = dashboard.CurrentSettings();
+    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings),
+                                   CurrentTotals(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    dialog.Result().Apply(parameters, settings, dashboard.Link());
+    SaveSettings();
+    SaveParameters();
+}
+
+EngineCorrectionsDialog::Totals MainWindow::CurrentTotals() {
+    const LinkReader* link = dashboard.Link();
+    const ParameterTable& parameters = dashboard.Parameters();
+    auto total = [&](unsigned pid) {
+        bool seen = link && link->GetUpdateCount(pid) != 0 && parameters.IsDefined(pid);
+        return seen ? parameters.FindByPid(pid)->Value(*link) : 0.0;
+    };
+    return {total(dashboard.CurrentSettings().odometerPid), total(247), total(250)};
+}
+
+bool MainWindow::SaveParameters() {
+    if (dashboard.Parameters().Save()) {
+        return true;
+    }
+    QMessageBox::warning(this, "Rovik Error",
+                         "Failed to Save PARAMTRS.DAT in " + QDir::currentPath() + "." +
+                             "\nThe changed parameters will be lost when Rovik closes.");
+    return false;
 }
 
 void MainWindow::SetWallpaper(const std::string& path) {
