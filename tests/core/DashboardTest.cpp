@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "PtyBox.h"
@@ -16,6 +17,32 @@ std::string BlockName() {
     return "/RovikDashboardTest-" + std::to_string(::getpid());
 }
 
+const char* const kFuelRequest = "TF900EA00E9FE00FFFFFFFFFF\n\r";
+const char* const kDistanceRequest = "TF900EA00E0FE00FFFFFFFFFF\n\r";
+
+// What reached the box after this many ticks, without the version requests the link makes
+// on its own.
+std::string SentAfterTicks(ConnectionType type, int ticks) {
+    TempFolder folder;
+    WorkingFolder inside(folder.Path());
+    PtyBox box;
+    Settings saved;
+    saved.portName = box.device;
+    saved.connectionType = type;
+    saved.transmitDelay = 1;
+    saved.requestFuelmeter = true;
+    saved.requestOdometer = true;
+    EXPECT_TRUE(SettingsFile().Write(saved));
+    Dashboard dashboard(BlockName());
+    dashboard.Start(CommandLine("rovik"));
+    for (int tick = 0; tick < ticks; ++tick) {
+        dashboard.Tick();
+    }
+    std::string sent = box.Receive();
+    dashboard.Shutdown();
+    sent.erase(std::remove(sent.begin(), sent.end(), 'V'), sent.end());
+    return sent;
+}
 }  // namespace
 
 TEST(Dashboard, StartOpensTheLinkTheSettingsFileDescribes) {
@@ -81,4 +108,14 @@ TEST(Dashboard, AnEngineFileThatFailsToLoadIsReportedAndThenNamesNone) {
     EXPECT_TRUE(dashboard.ChangeEngineFile(folder.File("cat.eng")));
     EXPECT_EQ(dashboard.CurrentSettings().engineFileName, folder.File("cat.eng"));
     dashboard.Shutdown();
+}
+
+TEST(Dashboard, AUsbBoxIsAskedForTheFuelAndDistanceTotalsEveryFiftyTicks) {
+    EXPECT_EQ(SentAfterTicks(ConnectionType::Vx101Usb, 50), "");
+    EXPECT_EQ(SentAfterTicks(ConnectionType::Vx101Usb, 51),
+              std::string(kFuelRequest) + kDistanceRequest);
+}
+
+TEST(Dashboard, AnRs232BoxIsNeverAskedForTotals) {
+    EXPECT_EQ(SentAfterTicks(ConnectionType::Vx100Serial, 101), "");
 }

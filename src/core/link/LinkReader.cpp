@@ -133,6 +133,11 @@ void LinkReader::NoteBoxReport() {
     }
 }
 
+void LinkReader::SetFrameSink(FrameSink* sink) {
+    std::lock_guard lock(transportMutex);
+    frameSink = sink;
+}
+
 bool LinkReader::Frame(std::size_t count) {
     byteCount += static_cast<std::uint32_t>(count);
     return frameSink && frameSink->Consume(readBuffer, count);

@@ -57,8 +57,9 @@ public:
     void SetAutoRestart(bool on) { autoRestart = on; }
     bool GetAutoRestart() const { return autoRestart; }
     ConnectionType GetConnectionType() const { return connectionType; }
-    // Bytes go to the link's own framing unless a test asks for them.
-    void SetFrameSink(FrameSink* sink) { frameSink = sink; }
+    // Bytes go to the link's own framing unless a test asks for them; takes effect between
+    // passes.
+    void SetFrameSink(FrameSink* sink);
     void SetFaultRecorder(FaultRecorder* recorder) { framer.SetFaultRecorder(recorder); }
     void SetTireReceiver(TireFrameReceiver* receiver) { framer.SetTireReceiver(receiver); }
 
