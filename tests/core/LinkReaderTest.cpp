@@ -250,3 +250,31 @@ TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {
     EXPECT_TRUE(threads.ReceiveThreadEnded());
     EXPECT_FALSE(threads.IsRunning());
 }
+
+// Run under ThreadSanitizer in CI: the interface thread reads, resizes and reloads what the
+// receive thread updates after every pass.
+TEST(LinkThreads, DerivedValuesAreSharedSafelyWithTheReceiveThread) {
+    PtyBox box;
+    LinkReader link(UniqueBlock());
+    OpenOn(link, box, ConnectionType::Vx100Serial);
+    link.StoreValue(kEngineSlot, 250, 500.0f);
+    link.StoreValue(kEngineSlot, 245, 4000.0f);
+    link.StoreValue(kEngineSlot, 184, 7.0f);
+    link.StoreValue(kEngineSlot, 110, 185.0f);
+    LinkThreads threads(link);
+    threads.Start();
+    for (int i = 0; i < 200; ++i) {
+        threads.WakeReceiver();
+        link.StoreValue(kEngineSlot, 84, static_cast<float>(20 + i % 40));
+        for (unsigned number : {9u, 10u, 11u, 12u, 501u, 502u, 503u, 508u, 509u, 510u}) {
+            link.GetValue(number);
+        }
+        if (i % 50 == 0) {
+            link.SetAverageWindow(10 + i);
+            link.LoadEngineCurve("/dev/null");
+        }
+    }
+    threads.Stop();
+    EXPECT_EQ(link.GetValue(503), 185.0);
+    EXPECT_GT(link.GetValue(9), 0.0);
+}

@@ -1,17 +1,25 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/params/EngineCorrectionsDialog.h"
 
 using namespace rovik;
 
@@ -31,7 +39,14 @@ TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
     frame.show();
     ModalCloser closer;
     frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
-    EXPECT_EQ(closer.messages, QStringList({"Failed to Open PARAMTRS.DAT", "Error Reading File"}));
+    EXPECT_EQ(closer.messages,
+              QStringList({"Failed to Open PARAMTRS.DAT",
+                           "Caterpillar 3126 250\n has failed to load properly.\nTorque and "
+                           "Horsepower readings may be inaccurate until you select an engine "
+                           "file.",
+                           "Error Reading File"}));
+    // The user is offered another engine file at once.
+    EXPECT_EQ(closer.dialogs, QStringList{"Engine Type"});
     EXPECT_EQ(frame.windowTitle(), "Rovik");
     EXPECT_TRUE(frame.Main().MainTimer().isActive());
     EXPECT_EQ(frame.Main().MainTimer().interval(), 100);
@@ -85,4 +100,98 @@ TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne
     EXPECT_TRUE(closer.messages.last().startsWith("Failed to Save SETTINGS.DAT"));
     frame.close();
     QDir::setCurrent(previous);
+}
+
+namespace {
+// A started dashboard in a fresh working folder that holds the supplied engine file.
+struct EngineTest : ::testing::Test {
+    EngineTest() {
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QFile::copy(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250", "Caterpillar 3126 250");
+        frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
+    }
+    ~EngineTest() override {
+        frame.close();
+        QDir::setCurrent(previous);
+    }
+    QString File(const QString& name) const { return folder.filePath(name); }
+    double HorsepowerAt(float rpm) {
+        LinkReader& link = *frame.Main().State().Link();
+        link.StoreValue(kEngineSlot, 190, rpm);
+        link.StoreValue(kEngineSlot, 92, 100.0f);
+        return link.GetValue(509);
+    }
+
+    int argc = 1;
+    char name[6] = "rovik";
+    char* argv[2] = {name, nullptr};
+    QApplication app{argc, argv};
+    QTemporaryDir folder;
+    QString previous;
+    ModalCloser closer;
+    CMainFrame frame{"/RovikEngineTest-" + std::to_string(::getpid())};
+};
+}  // namespace
+
+TEST_F(EngineTest, TheSuppliedEngineFileLoadsAtStartUp) {
+    EXPECT_FALSE(closer.dialogs.contains("Engine Type"));
+    EXPECT_EQ(HorsepowerAt(2200.0f), 250.0);
+}
+
+TEST_F(EngineTest, EngineTypeLoadsTheChosenFileOrSaysItFailedAndSavesTheSettings) {
+    // A pipe is no engine file, and reading one would never end.
+    ASSERT_EQ(::mkfifo(File("pipe.eng").toLocal8Bit().constData(), 0600), 0);
+    closer.fileToChoose = File("pipe.eng");
+    frame.Main().ChooseEngineType();
+    EXPECT_EQ(closer.dialogs, QStringList{"Engine Type"});
+    ASSERT_FALSE(closer.messages.isEmpty());
+    EXPECT_EQ(closer.messages.last(), File("pipe.eng") +
+                                          "\n has failed to load properly.\nTorque and Horsepower "
+                                          "readings may be inaccurate.");
+    EXPECT_EQ(SettingsFile().Read().engineFileName, "");
+    EXPECT_EQ(HorsepowerAt(2200.0f), 250.0);
+
+    QFile::copy("Caterpillar 3126 250", "truck.eng");
+    closer.fileToChoose = File("truck.eng");
+    closer.messages.clear();
+    frame.Main().ChooseEngineType();
+    EXPECT_TRUE(closer.messages.isEmpty());
+    EXPECT_EQ(SettingsFile().Read().engineFileName, File("truck.eng").toStdString());
+    // The program's own files are still found where they were.
+    EXPECT_EQ(QDir::current(), QDir(folder.path()));
+
+    // Cancelling changes nothing.
+    frame.Main().ChooseEngineType();
+    EXPECT_EQ(closer.dialogs.size(), 3);
+    EXPECT_EQ(SettingsFile().Read().engineFileName, File("truck.eng").toStdString());
+}
+
+TEST_F(EngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<EngineCorrectionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("OdometerMultiplier")->setText("1.05");
+        QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+        fields[9]->setText("300");
+        fields[10]->setText("244");
+        dialog->findChildren<QCheckBox*>().front()->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    frame.Main().EditEngineCorrections();
+
+    ParameterTable saved;
+    ASSERT_EQ(saved.Load(), ParameterTable::LoadResult::Loaded);
+    ASSERT_EQ(saved.Size(), 2u);
+    EXPECT_EQ(saved.At(0).name, "ROAD SPEED");
+    EXPECT_EQ(saved.At(0).multiplier, 1.05f);
+    EXPECT_EQ(saved.At(1).name, "Total Miles (Alternative)");
+    EXPECT_EQ(saved.At(1).multiplier, 1.05f);
+    Settings settings = SettingsFile().Read();
+    EXPECT_EQ(settings.odometerPid, 244);
+    EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
+    EXPECT_TRUE(settings.requestFuelmeter);
+    EXPECT_FALSE(settings.requestOdometer);
+    EXPECT_EQ(frame.Main().State().Link()->GetAverageWindow(), 300u);
 }

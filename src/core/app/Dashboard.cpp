@@ -60,6 +60,25 @@ void Dashboard::StartLink(const std::optional<std::string>& demoSource,
     link->SetTcpPort(static_cast<std::uint16_t>(settings.tcpPort));
     link->SetConnectionType(settings.connectionType);
     link->SetTransmitDelay(settings.transmitDelay);
+    link->SetAverageWindow(settings.rollingMpgBufferSize);
+    link->SetOdometerPid(settings.odometerPid);
+    LoadEngineFile(notices);
+}
+
+void Dashboard::LoadEngineFile(std::vector<Notice>& notices) {
+    const std::string& name = settings.engineFileName;
+    engineFileFailed = !name.empty() && !link->LoadEngineCurve(name);
+    if (engineFileFailed) {
+        notices.push_back({name + "\n has failed to load properly.\nTorque and Horsepower readings "
+                                  "may be inaccurate until you select an engine file.",
+                           "Error Reading File"});
+    }
+}
+
+bool Dashboard::ChangeEngineFile(const std::string& path) {
+    bool loaded = link && link->LoadEngineCurve(path);
+    settings.engineFileName = loaded ? path : std::string();
+    return loaded;
 }
 
 void Dashboard::Tick() {

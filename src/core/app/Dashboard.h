@@ -45,8 +45,15 @@ public:
     FaultCollector& Faults() { return faults; }
     LinkThreads* Threads() { return threads.get(); }
 
+    // Loads this engine file into the link and names it in the settings; on failure the
+    // curve stays as it was and no engine file is named. The caller saves the settings.
+    bool ChangeEngineFile(const std::string& path);
+    // Whether the engine file named at start-up failed to load, so the user should pick one.
+    bool EngineFileFailed() const { return engineFileFailed; }
+
 private:
     void StartLink(const std::optional<std::string>& demoSource, std::vector<Notice>& notices);
+    void LoadEngineFile(std::vector<Notice>& notices);
     void QueueJ1939Requests();
 
     std::string sharedBlockName;
@@ -58,6 +65,7 @@ private:
     std::unique_ptr<LinkReader> link;
     std::unique_ptr<LinkThreads> threads;
     MainTick tick;
+    bool engineFileFailed = false;
 };
 
 }  // namespace rovik

@@ -45,7 +45,6 @@ const Redirect* Find(const Redirect (&table)[N], unsigned number) {
 
 // The tire warning number; its value and count come from the tire receiver's state.
 constexpr unsigned kTireWarning = 501;
-const std::uint8_t kNoRawBytes[kRawByteCount] = {};
 }  // namespace
 
 LinkReader::LinkReader(const std::string& blockName) : store(blockName) {}
@@ -134,6 +133,11 @@ void LinkReader::NoteBoxReport() {
     }
 }
 
+void LinkReader::SetFrameSink(FrameSink* sink) {
+    std::lock_guard lock(transportMutex);
+    frameSink = sink;
+}
+
 bool LinkReader::Frame(std::size_t count) {
     byteCount += static_cast<std::uint32_t>(count);
     return frameSink && frameSink->Consume(readBuffer, count);
@@ -213,6 +217,7 @@ void LinkReader::ReceivePass() {
         // A socket is drained in one pass; a serial port gives one read per pass.
         chunk = UsesSerialPort(connectionType) ? ReadResult{} : ReadChunk();
     }
+    UpdateAverages();
     RequestVersionWhenDue();
     NoteSilence();
 }
@@ -287,8 +292,11 @@ double LinkReader::GetValue(unsigned pid) const {
     if (const Redirect* redirect = Find(kRedirects, pid)) {
         return store.SlotValue(redirect->slot, redirect->pid);
     }
-    if (pid == kTireWarning || Find(kDerived, pid)) {
-        return 0.0;
+    if (pid == kTireWarning) {
+        return tires.UpdateWarning();
+    }
+    if (DerivedValues::IsComputed(pid)) {
+        return derived.Value(pid, store);
     }
     return store.Value(pid);
 }
@@ -301,7 +309,7 @@ std::uint32_t LinkReader::GetUpdateCount(unsigned pid) const {
     if (redirect) {
         return store.SlotUpdateCount(redirect->slot, redirect->pid);
     }
-    return pid == kTireWarning ? 0 : store.UpdateCount(pid);
+    return pid == kTireWarning ? tires.FrameCount() : store.UpdateCount(pid);
 }
 
 const std::uint8_t* LinkReader::GetRawBytes(unsigned pid) const {
@@ -312,7 +320,7 @@ const std::uint8_t* LinkReader::GetRawBytes(unsigned pid) const {
     if (redirect) {
         return store.SlotRawBytes(redirect->slot, redirect->pid);
     }
-    return pid == kTireWarning ? kNoRawBytes : store.RawBytes(pid);
+    return pid == kTireWarning ? tires.WarningBytes() : store.RawBytes(pid);
 }
 
 }  // namespace rovik

@@ -16,6 +16,8 @@
 #include "core/link/TransmitRing.h"
 #include "core/link/ValueLookup.h"
 #include "core/link/ValueStore.h"
+#include "core/params/DerivedValues.h"
+#include "core/tires/TireMonitor.h"
 #include "platform/Transport.h"
 
 namespace rovik {
@@ -55,8 +57,9 @@ public:
     void SetAutoRestart(bool on) { autoRestart = on; }
     bool GetAutoRestart() const { return autoRestart; }
     ConnectionType GetConnectionType() const { return connectionType; }
-    // Bytes go to the link's own framing unless a test asks for them.
-    void SetFrameSink(FrameSink* sink) { frameSink = sink; }
+    // Bytes go to the link's own framing unless a test asks for them; takes effect between
+    // passes.
+    void SetFrameSink(FrameSink* sink);
     void SetFaultRecorder(FaultRecorder* recorder) { framer.SetFaultRecorder(recorder); }
     void SetTireReceiver(TireFrameReceiver* receiver) { framer.SetTireReceiver(receiver); }
 
@@ -89,6 +92,13 @@ public:
     virtual void SendOneQueuedByte();
     std::uint32_t QueuedByteCount() const { return transmitRing.Waiting(); }
 
+    // The derived values, brought up to date after every receive pass.
+    void UpdateAverages() { derived.UpdateAverages(store); }
+    void SetAverageWindow(std::uint32_t size) { derived.SetAverageWindow(size); }
+    std::uint32_t GetAverageWindow() const { return derived.AverageWindow(); }
+    void SetOdometerPid(unsigned pid) { derived.SetOdometerPid(pid); }
+    bool LoadEngineCurve(const std::string& path) { return derived.LoadEngineCurve(path); }
+
     double GetValue(unsigned pid) const override;
     std::uint32_t GetUpdateCount(unsigned pid) const override;
     const std::uint8_t* GetRawBytes(unsigned pid) const override;
@@ -120,6 +130,9 @@ private:
     void NoteSilence();
 
     ValueStore store;
+    DerivedValues derived;
+    // Reading the tire warning number refreshes the warning byte.
+    mutable TireMonitor tires;
     BoxStatistics statistics;
     BoxRegisterImage registers;
     std::string boxVersion = "Unknown";

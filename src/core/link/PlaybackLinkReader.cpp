@@ -28,12 +28,10 @@ void PlaybackLinkReader::ReceivePass() {
     std::lock_guard lock(transportMutex);
     if (!recording) {
         SetStatus(LinkStatus::PortFailure);
-        return;
-    }
-    std::size_t count = std::fread(readBuffer, 1, kBytesPerPass, recording.get());
-    if (count > 0) {
+    } else if (std::size_t count = std::fread(readBuffer, 1, kBytesPerPass, recording.get())) {
         SetStatus(Frame(count) ? LinkStatus::PortFailure : LinkStatus::Ok);
     }
+    UpdateAverages();
 }
 
 void PlaybackLinkReader::SendOneQueuedByte() {

@@ -100,8 +100,12 @@ void CMainFrame::BuildMenus() {
     diagnostics->setStatusTip("Show the recent fault codes of the vehicle");
     connect(diagnostics, &QAction::triggered, main, &MainWindow::ShowDiagnostics);
     QMenu* advanced = menuBar()->addMenu("&Advanced");
+    advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
+        ->setStatusTip("Choose the engine file that gives torque and horsepower");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
+    advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
+        ->setStatusTip("Correct the odometer, hour meter and fuel meter");
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About Rovik...", this, &CMainFrame::ShowAbout);
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "core/app/CommandLine.h"
+#include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/diag/RecentEventsDialog.h"
@@ -57,6 +58,9 @@ void MainWindow::Start(const CommandLine& commandLine) {
     for (const Notice& notice : notices) {
         QMessageBox::warning(this, QString::fromLatin1(notice.caption.c_str()),
                              QString::fromLatin1(notice.text.c_str()));
+    }
+    if (dashboard.EngineFileFailed()) {
+        ChooseEngineType();
     }
     ReadScreen(dashboard.CurrentSettings().screenFileName);
     selectedPanel = nullptr;
@@ -235,6 +239,55 @@ void MainWindow::ChooseWallpaper() {
 void MainWindow::ShowDiagnostics() {
     RecentEventsDialog dialog(dashboard.Faults(), this);
     dialog.exec();
+}
+
+void MainWindow::ChooseEngineType() {
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, "Engine Type", FromPath(dashboard.CurrentSettings().engineFileName),
+        "ENG Files (*.eng);;All Files (*)");
+    if (chosen.isEmpty()) {
+        return;
+    }
+    if (!dashboard.ChangeEngineFile(ToPath(chosen))) {
+        QMessageBox::warning(this, "Error Reading File",
+                             chosen +
+                                 "\n has failed to load properly.\nTorque and Horsepower "
+                                 "readings may be inaccurate.");
+    }
+    SaveSettings();
+}
+
+void MainWindow::EditEngineCorrections() {
+    ParameterTable& parameters = dashboard.Parameters();
+    Settings& settings = dashboard.CurrentSettings();
+    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings),
+                                   CurrentTotals(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    dialog.Result().Apply(parameters, settings, dashboard.Link());
+    SaveSettings();
+    SaveParameters();
+}
+
+EngineCorrectionsDialog::Totals MainWindow::CurrentTotals() {
+    const LinkReader* link = dashboard.Link();
+    const ParameterTable& parameters = dashboard.Parameters();
+    auto total = [&](unsigned pid) {
+        bool seen = link && link->GetUpdateCount(pid) != 0 && parameters.IsDefined(pid);
+        return seen ? parameters.FindByPid(pid)->Value(*link) : 0.0;
+    };
+    return {total(dashboard.CurrentSettings().odometerPid), total(247), total(250)};
+}
+
+bool MainWindow::SaveParameters() {
+    if (dashboard.Parameters().Save()) {
+        return true;
+    }
+    QMessageBox::warning(this, "Rovik Error",
+                         "Failed to Save PARAMTRS.DAT in " + QDir::currentPath() + "." +
+                             "\nThe changed parameters will be lost when Rovik closes.");
+    return false;
 }
 
 void MainWindow::SetWallpaper(const std::string& path) {

@@ -11,6 +11,7 @@
 #include "core/panels/ColorRef.h"
 #include "ui/app/CDib.h"
 #include "ui/app/DisplayKeeper.h"
+#include "ui/params/EngineCorrectionsDialog.h"
 
 namespace rovik {
 
@@ -64,6 +65,11 @@ public:
     void ChooseTextColor();
     void ChooseWallpaper();
     void ShowDiagnostics();
+    // Picks and loads an engine file, then saves the settings; a file that fails to load is
+    // reported and leaves no engine file named.
+    void ChooseEngineType();
+    // The Engine Corrections dialog; OK saves the settings and the parameters.
+    void EditEngineCorrections();
 
     // Reads a screen file: its panels join the window; false and a message when it cannot
     // be read.
@@ -84,6 +90,9 @@ private:
     void AddPanel(Panel* panel);
     void RemovePanel(Panel* panel);
     void ShowFileError(const char* text);
+    bool SaveParameters();
+    // The distance, engine hours and fuel the vehicle reports now; 0 for those not seen.
+    EngineCorrectionsDialog::Totals CurrentTotals();
     QString ScreenFileName();
 
     DisplayKeeper displayKeeper;

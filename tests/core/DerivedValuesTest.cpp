@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "TempFolder.h"
+#include "core/link/LinkReader.h"
+#include "core/params/EngineCurve.h"
+#include "core/params/PeakTracker.h"
+
+using namespace rovik;
+
+namespace {
+enum : unsigned {
+    kRollingMpg = 9,
+    kAcceleration = 10,
+    kBraking = 11,
+    kPeakAcceleration = 12,
+    kTireWarning = 501,
+    kRecentMpg = 502,
+    kMaxCoolant = 503,
+    kMaxSpeed = 508,
+    kHorsepower = 509,
+    kTorque = 510,
+};
+
+// A link with no transport whose values a test stores and whose passes it runs.
+struct Derived : ::testing::Test {
+    void Engine(unsigned pid, float value) { link.StoreValue(kEngineSlot, pid, value); }
+    void Pass(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            link.UpdateAverages();
+        }
+    }
+    void DriveAt(float speed, float economy, int passes = 1) {
+        Engine(84, speed);
+        Engine(184, economy);
+        Pass(passes);
+    }
+    void KnowTotals(float fuel, float distance) {
+        Engine(250, fuel);
+        Engine(245, distance);
+    }
+    LinkReader link{"/RovikDerivedTest-" + std::to_string(::getpid())};
+};
+
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// Speeds 1200..2300, torque 500..610 and horsepower 100..210, in steps.
+std::vector<std::uint8_t> SteppedCurve() {
+    std::vector<std::uint8_t> bytes;
+    for (int first : {1200, 500, 100}) {
+        int step = first == 1200 ? 100 : 10;
+        for (int point = 0; point < 12; ++point) {
+            int value = first + point * step;
+            bytes.push_back(static_cast<std::uint8_t>(value));
+            bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+        }
+    }
+    return bytes;
+}
+}  // namespace
+
+TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
+    link.SetAverageWindow(2);
+    DriveAt(60.0f, 6.5f, 5);
+    EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
+    EXPECT_EQ(link.GetValue(kRecentMpg), 6.5);
+    // Once the totals arrive the windows start from them, untouched by the passes before.
+    KnowTotals(1000.0f, 8000.0f);
+    Pass();
+    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(kRecentMpg), 8.0);
+}
+
+TEST_F(Derived, AnUnknownDistanceSeedsEightMilesPerGallon) {
+    KnowTotals(3.0f, 0.5f);
+    DriveAt(0.0f, 6.5f);
+    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+}
+
+TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
+    link.SetAverageWindow(2);
+    KnowTotals(1000.0f, 8000.0f);
+    Pass();
+    DriveAt(19.9f, 4.0f, 3);
+    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    // 20 mph at 4 mpg burns 5 gallons an hour: (20 + 60) / (5 + 7.5).
+    DriveAt(20.0f, 4.0f);
+    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 80.0 / 12.5);
+    EXPECT_DOUBLE_EQ(link.GetValue(kRecentMpg), (60.0 * 11999 + 20.0) / (7.5 * 11999 + 5.0));
+    // Economy of 0.1 or less is no reading: the fuel rate counts instead.
+    Engine(183, 10.0f);
+    DriveAt(40.0f, 0.1f);
+    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 60.0 / 15.0);
+}
+
+TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
+    link.SetAverageWindow(10000);
+    EXPECT_EQ(link.GetAverageWindow(), 6000u);
+    link.SetAverageWindow(0);
+    EXPECT_EQ(link.GetAverageWindow(), 1u);
+    KnowTotals(1000.0f, 8000.0f);
+    Engine(183, 10.0f);
+    DriveAt(30.0f, 0.0f, 3);
+    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 3.0);
+    link.SetAverageWindow(150);
+    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
+    EXPECT_EQ(link.GetValue(kRecentMpg), 0.0);
+    Pass();
+    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+}
+
+TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
+    link.SetAverageWindow(150);
+    KnowTotals(1234.567f, 9876.5f);
+    Pass();
+    Engine(183, 0.0f);
+    DriveAt(61.3f, 0.0f, 150);
+    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
+    Pass();
+    EXPECT_NEAR(link.GetValue(kRollingMpg), 9876.5 / 1234.567, 1e-4);
+}
+
+TEST_F(Derived, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
+    for (int pass = 1; pass <= 10; ++pass) {
+        DriveAt(static_cast<float>(pass), 0.0f);
+    }
+    EXPECT_EQ(link.GetValue(kAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(kPeakAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(kBraking), 0.0);
+    DriveAt(50.0f, 0.0f, 20);
+    EXPECT_EQ(link.GetValue(kBraking), 0.0);
+    EXPECT_FALSE(std::signbit(link.GetValue(kBraking)));
+    for (int pass = 1; pass <= 10; ++pass) {
+        DriveAt(50.0f - 0.5f * static_cast<float>(pass), 0.0f);
+    }
+    EXPECT_EQ(link.GetValue(kAcceleration), -5.0);
+    EXPECT_EQ(link.GetValue(kBraking), 5.0);
+    EXPECT_EQ(link.GetValue(kPeakAcceleration), 0.0);
+}
+
+TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
+    Engine(110, 180.0f);
+    Engine(84, 210.0f);
+    Pass();
+    Engine(110, 1000.0f);
+    Pass();
+    EXPECT_EQ(link.GetValue(kMaxCoolant), 180.0);
+    EXPECT_EQ(link.GetValue(kMaxSpeed), PeakTracker::kNothingSeen);
+    link.StoreValue(kTransmissionSlot, 177, 230.0f);
+    Pass();
+    EXPECT_EQ(link.GetValue(504), 230.0);
+    EXPECT_EQ(link.GetUpdateCount(504), 1u);
+}
+
+TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
+    Engine(190, 1250.0f);
+    Engine(92, 80.0f);
+    EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
+    TempFolder folder;
+    WriteFile(folder.File("stepped.eng"), SteppedCurve());
+    ASSERT_TRUE(link.LoadEngineCurve(folder.File("stepped.eng")));
+    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
+    EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
+    for (float outside : {2300.0f, 2500.0f, 1199.0f}) {
+        Engine(190, outside);
+        EXPECT_EQ(link.GetValue(kHorsepower), 0.0) << outside;
+    }
+    EXPECT_EQ(link.GetUpdateCount(kHorsepower), 1u);
+    // A file that cannot be read leaves the curve as it was.
+    EXPECT_FALSE(link.LoadEngineCurve(folder.File("missing.eng")));
+    EXPECT_FALSE(link.LoadEngineCurve(folder.Path().string()));
+    // A pipe would wait for a writer that never comes.
+    ASSERT_EQ(::mkfifo(folder.File("pipe.eng").c_str(), 0600), 0);
+    EXPECT_FALSE(link.LoadEngineCurve(folder.File("pipe.eng")));
+    Engine(190, 2250.0f);
+    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
+}
+
+TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
+    EngineCurve curve;
+    std::vector<std::uint8_t> stepped = SteppedCurve();
+    curve.Overwrite(stepped.data(), stepped.size());
+    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
+    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
+    curve.Overwrite(bytes, sizeof bytes);
+    EXPECT_EQ(curve.Speed(0), 1000);
+    EXPECT_EQ(curve.Speed(1), 1000);
+    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
+    EXPECT_EQ(curve.Speed(3), 1500);
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
+    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
+                     110.0 + 100.0 * 10.0 / 280.0);
+}
+
+TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
+    EngineCurve curve;
+    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
+    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
+        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
+    }
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
+    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
+        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
+        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
+        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
+    }
+}
+
+TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
+    using Statuses = TireMonitor::Statuses;
+    auto level = [](std::initializer_list<std::uint8_t> some) {
+        Statuses statuses;
+        statuses.fill(TireMonitor::kNoSensorAssigned);
+        std::copy(some.begin(), some.end(), statuses.begin());
+        return TireMonitor::WarningLevel(statuses);
+    };
+    EXPECT_EQ(level({}), 1);
+    EXPECT_EQ(level({1, 0, 1}), 0);
+    EXPECT_EQ(level({0, 2, 0}), 2);
+    EXPECT_EQ(level({3, 2, 0}), 3);
+    EXPECT_EQ(level({2, 3}), 3);
+}
+
+TEST_F(Derived, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
+    EXPECT_EQ(link.GetValue(kTireWarning), 1.0);
+    EXPECT_EQ(link.GetRawBytes(kTireWarning)[0], 1);
+    EXPECT_EQ(link.GetUpdateCount(kTireWarning), 0u);
+}

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "core/app/EngineCorrections.h"
+#include "core/app/Settings.h"
+#include "core/link/LinkReader.h"
+#include "core/params/ParameterTable.h"
+
+using namespace rovik;
+
+namespace {
+// A table holding a parameter for each of these PIDs, each with no correction.
+ParameterTable TableWith(std::initializer_list<std::uint16_t> pids) {
+    ParameterTable table("unused");
+    for (std::uint16_t pid : pids) {
+        auto parameter = std::make_unique<Parameter>();
+        parameter->name = "PID " + std::to_string(pid);
+        parameter->pid = pid;
+        table.Append(std::move(parameter));
+    }
+    return table;
+}
+
+EngineCorrections Corrected(float odometer, float hourmeter, float fuelmeter) {
+    EngineCorrections corrections;
+    corrections.odometer = {1.0f, odometer};
+    corrections.hourmeter = {2.0f, hourmeter};
+    corrections.fuelmeter = {3.0f, fuelmeter};
+    return corrections;
+}
+}  // namespace
+
+TEST(EngineCorrections, MetersTakeTheirCorrectionsAndSpeedFuelAndEconomyTheRatios) {
+    ParameterTable table = TableWith({84, 86, 9, 183, 184, 245, 247, 250, 110});
+    Settings settings;
+    Corrected(1.05f, 1.0f, 0.95f).Apply(table, settings, nullptr);
+    EXPECT_EQ(table.FindByPid(245)->offset, 1.0f);
+    EXPECT_EQ(table.FindByPid(245)->multiplier, 1.05f);
+    EXPECT_EQ(table.FindByPid(247)->offset, 2.0f);
+    EXPECT_EQ(table.FindByPid(250)->multiplier, 0.95f);
+    EXPECT_EQ(table.FindByPid(84)->multiplier, 1.05f);
+    EXPECT_EQ(table.FindByPid(86)->multiplier, 1.05f);
+    EXPECT_EQ(table.FindByPid(184)->multiplier, 1.05f / 0.95f);
+    EXPECT_EQ(table.FindByPid(9)->multiplier, 1.05f / 0.95f);
+    EXPECT_EQ(table.FindByPid(183)->multiplier, 0.95f);
+    EXPECT_EQ(table.FindByPid(84)->offset, 0.0f);
+    EXPECT_EQ(table.FindByPid(110)->multiplier, 1.0f);
+
+    // A zero divisor would make the ratio infinite: those keep what they had.
+    Corrected(1.05f, 0.0f, 0.95f).Apply(table, settings, nullptr);
+    EXPECT_EQ(table.FindByPid(84)->multiplier, 1.05f);
+    EXPECT_EQ(table.FindByPid(183)->multiplier, 0.95f);
+    EXPECT_EQ(table.FindByPid(247)->multiplier, 0.0f);
+}
+
+TEST(EngineCorrections, MissingMetersAreSkippedAndShowNoCorrection) {
+    ParameterTable table = TableWith({84, 110});
+    Settings settings;
+    Corrected(1.1f, 1.0f, 1.0f).Apply(table, settings, nullptr);
+    EXPECT_EQ(table.Size(), 2u);
+    EXPECT_EQ(table.FindByPid(110)->multiplier, 1.0f);
+    EXPECT_EQ(table.FindByPid(110)->offset, 0.0f);
+    EXPECT_EQ(table.FindByPid(84)->multiplier, 1.1f);
+
+    table.FindByPid(110)->multiplier = 3.0f;
+    EngineCorrections shown = EngineCorrections::Current(table, settings);
+    EXPECT_EQ(shown.odometer.multiplier, 1.0f);
+    EXPECT_EQ(shown.fuelmeter.offset, 0.0f);
+}
+
+TEST(EngineCorrections, TheAlternativeOdometerIsAddedOnceWithTheOdometersCorrection) {
+    ParameterTable table = TableWith({245, 84});
+    Settings settings;
+    EngineCorrections corrections = Corrected(1.02f, 1.0f, 1.0f);
+    corrections.odometerPid = 244;
+    corrections.Apply(table, settings, nullptr);
+    ASSERT_EQ(table.Size(), 3u);
+    const Parameter& added = table.At(2);
+    EXPECT_EQ(added.name, "Total Miles (Alternative)");
+    EXPECT_EQ(added.abbreviation, "Mls");
+    EXPECT_EQ(added.unit, "Mi");
+    EXPECT_EQ(added.pid, 244);
+    EXPECT_EQ(added.gaugeMaximum, 1000000.0f);
+    EXPECT_EQ(added.lowRedLine, 0.0f);
+    EXPECT_EQ(added.highYellowLine, 1000000.0f);
+    EXPECT_EQ(added.offset, 1.0f);
+    EXPECT_EQ(added.multiplier, 1.02f);
+    EXPECT_EQ(settings.odometerPid, 244);
+
+    corrections.odometer.multiplier = 1.03f;
+    corrections.Apply(table, settings, nullptr);
+    EXPECT_EQ(table.Size(), 3u);
+    EXPECT_EQ(table.At(2).multiplier, 1.03f);
+}
+
+TEST(EngineCorrections, SettingsAndTheLinkTakeTheWindowTheOdometerAndTheSwitches) {
+    LinkReader link("/RovikCorrectionsTest-" + std::to_string(::getpid()));
+    link.SetAverageWindow(150);
+    ParameterTable table = TableWith({245});
+    Settings settings;
+    EngineCorrections corrections = EngineCorrections::Current(table, settings);
+    EXPECT_EQ(corrections.rollingMpgBufferSize, 150u);
+    corrections.rollingMpgBufferSize = 300;
+    corrections.requestFuelmeter = true;
+    corrections.requestOdometer = true;
+    corrections.odometerPid = 244;
+    corrections.Apply(table, settings, &link);
+    EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
+    EXPECT_EQ(link.GetAverageWindow(), 300u);
+    EXPECT_TRUE(settings.requestFuelmeter);
+    EXPECT_TRUE(settings.requestOdometer);
+
+    // The windows now seed from the alternative odometer.
+    link.StoreValue(kEngineSlot, 250, 100.0f);
+    link.StoreValue(kEngineSlot, 245, 2000.0f);
+    link.UpdateAverages();
+    EXPECT_EQ(link.GetValue(9), 0.0);
+    link.StoreValue(kEngineSlot, 244, 600.0f);
+    link.UpdateAverages();
+    EXPECT_DOUBLE_EQ(link.GetValue(9), 6.0);
+}
