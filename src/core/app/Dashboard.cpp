@@ -26,6 +26,7 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     if (parameters.Load() == ParameterTable::LoadResult::FileMissing) {
         notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
     }
+    totals.Load();
     settings = settingsFile.Read();
     StartLink(commandLine.DemoSource(), notices);
     threads = std::make_unique<LinkThreads>(*link);
@@ -61,6 +62,10 @@ void Dashboard::StartLink(const std::optional<std::string>& demoSource,
 }
 
 void Dashboard::Tick() {
+    // What the last receive pass decoded, before anything in this tick reads the totals.
+    if (link) {
+        totals.Refresh(parameters, *link, settings.odometerPid);
+    }
     if (threads) {
         threads->WakeReceiver();
     }

@@ -13,6 +13,7 @@
 #include "core/link/LinkThreads.h"
 #include "core/link/SharedValueBlock.h"
 #include "core/params/ParameterTable.h"
+#include "core/trip/VehicleTotals.h"
 
 namespace rovik {
 
@@ -41,6 +42,7 @@ public:
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
+    const VehicleTotals& Totals() const { return totals; }
     LinkThreads* Threads() { return threads.get(); }
 
 private:
@@ -49,6 +51,7 @@ private:
 
     std::string sharedBlockName;
     ParameterTable parameters;
+    VehicleTotals totals;
     SettingsFile settingsFile;
     Settings settings;
     std::unique_ptr<LinkReader> link;
