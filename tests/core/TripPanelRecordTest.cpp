@@ -7,10 +7,7 @@
 #include "core/io/ByteWriter.h"
 #include "core/panels/OdometerRecord.h"
 #include "core/panels/ReadoutLayout.h"
-#include "core/panels/ReadoutText.h"
 #include "core/panels/TankMinderRecord.h"
-#include "core/trip/TankReading.h"
-#include "core/trip/TripValues.h"
 
 using namespace rovik;
 
@@ -154,13 +151,12 @@ TEST(ScreenFile, ReadsAndWritesOdometersAndTankMinders) {
     EXPECT_EQ(ScreenFile::Read(folder.File("OLD.SCR")), old);
 }
 
+// The panels' rendering tests draw both layouts with captions and units; these are the
+// layouts without them, and the rounding of uneven sizes.
 TEST(ReadoutLayout, StacksRowsWithTheValueLeftAndCaptionAndUnitRight) {
     ReadoutRecord look;
     std::vector<ReadoutLayout::Cells> cells = ReadoutLayout::For({0, 0, 200, 203}, 5, look);
     ASSERT_EQ(cells.size(), 5u);
-    EXPECT_EQ(cells[0].value, (PanelRect{0, 0, 127, 40}));
-    EXPECT_EQ(cells[0].caption, (PanelRect{132, 0, 200, 16}));
-    EXPECT_EQ(cells[0].unit, (PanelRect{132, 20, 200, 36}));
     EXPECT_EQ(cells[4].value, (PanelRect{0, 160, 127, 200}));
 
     look.showCaptions = false;
@@ -177,8 +173,6 @@ TEST(ReadoutLayout, PutsColumnsSideBySideWithCaptionOnTopAndUnitBelow) {
     look.horizontal = true;
     std::vector<ReadoutLayout::Cells> cells = ReadoutLayout::For({0, 0, 301, 120}, 3, look);
     ASSERT_EQ(cells.size(), 3u);
-    EXPECT_EQ(cells[2].caption, (PanelRect{200, 0, 300, 30}));
-    EXPECT_EQ(cells[2].value, (PanelRect{200, 30, 300, 90}));
     EXPECT_EQ(cells[2].unit, (PanelRect{200, 90, 300, 120}));
 
     look.showUnits = false;
@@ -186,26 +180,4 @@ TEST(ReadoutLayout, PutsColumnsSideBySideWithCaptionOnTopAndUnitBelow) {
     EXPECT_EQ(cells[0].caption, (PanelRect{0, 0, 100, 40}));
     EXPECT_EQ(cells[0].value, (PanelRect{0, 40, 100, 120}));
     EXPECT_TRUE(cells[0].unit.IsEmpty());
-}
-
-TEST(ReadoutText, ShowsTheChosenFieldsInTheirFixedOrder) {
-    OdometerRecord odometer;
-    TripValues trip = TripValues::Between({}, {123.4, 2.999, 15.2});
-    using Field = ReadoutText::Field;
-    EXPECT_EQ(ReadoutText::ForOdometer(odometer, trip),
-              (std::vector<Field>{{"Distance", "123.4", "Miles"},
-                                  {"Fuel", "15.2", "Gallons"},
-                                  {"Time", "2:59", ""},
-                                  {"Speed", "41.1", "MPH"},
-                                  {"Economy", "8.1", "MPG"}}));
-    odometer.showDistance = false;
-    odometer.showAverageSpeed = false;
-    EXPECT_EQ(ReadoutText::ForOdometer(odometer, trip).front().caption, "Fuel");
-
-    TankMinderRecord tank;
-    TankReading reading{64.8, 6.34, 411.48, false};
-    EXPECT_EQ(ReadoutText::ForTankMinder(tank, reading),
-              (std::vector<Field>{{"To Empty", "411", "Miles"},
-                                  {"Fuel", "64.8", "Gallons"},
-                                  {"This Tank", "6.3", "MPG"}}));
 }

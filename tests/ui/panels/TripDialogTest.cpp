@@ -69,16 +69,6 @@ TEST_F(OdometerDialogTest, OpensOnTheOdometersChoicesAndOkTakesTheChanges) {
     EXPECT_EQ(dialog.Action(), OdometerDialog::TripAction::Keep);
 }
 
-TEST_F(OdometerDialogTest, CancelKeepsTheOdometerAndAsksNothingOfTheTrip) {
-    OdometerDialog dialog(SampleOdometer("Odo1.trp"));
-    ShowActive(dialog);
-    ClickButton(dialog, "Show &Distance");
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.Result(), SampleOdometer("Odo1.trp"));
-    EXPECT_EQ(dialog.Action(), OdometerDialog::TripAction::Keep);
-}
-
 TEST_F(OdometerDialogTest, TheTripButtonsCloseAsOkUnlessLockedIsTicked) {
     for (auto [button, action] :
          {std::pair{"Reset &Trip", OdometerDialog::TripAction::Reset},
@@ -177,15 +167,4 @@ TEST(TankMinderDialog, ShowsTheTankAndLevelInWholeGallonsAndFillTankClosesAsOk) 
     expected.showDistance = false;
     expected.tankSize = 80.0;
     EXPECT_EQ(dialog.Result(), expected);
-}
-
-TEST(TankMinderDialog, ALevelBelowNothingOpensAsAnEmptyTankAndCancelKeepsAll) {
-    TankMinderRecord tank;
-    TankMinderDialog dialog(tank, -12.0);
-    EXPECT_EQ(dialog.findChildren<QSpinBox*>()[1]->value(), 0);
-    ShowActive(dialog);
-    dialog.findChildren<QSpinBox*>()[0]->setValue(20);
-    ClickStandardButton(dialog, QDialogButtonBox::Cancel);
-    EXPECT_FALSE(dialog.FillRequested());
-    EXPECT_EQ(dialog.Result(), tank);
 }
