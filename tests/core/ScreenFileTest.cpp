@@ -210,7 +210,7 @@ TEST_F(ScreenFileTest, EmptyScanListReadsAsThePidOnScreen) {
 
 TEST_F(ScreenFileTest, KindsNotReadableYetStopReadingAndKeepWhatCameBefore) {
     Bytes gauge = RecordBytes(SampleSimpleGauge());
-    for (char kind : std::string("3456789ABC")) {
+    for (char kind : std::string("456789BC")) {
         SCOPED_TRACE(kind);
         auto screen = ReadBytes(Join({gauge,
                                       {static_cast<std::uint8_t>(kind)},

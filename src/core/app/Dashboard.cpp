@@ -26,6 +26,7 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     if (parameters.Load() == ParameterTable::LoadResult::FileMissing) {
         notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
     }
+    totals.Load();
     settings = settingsFile.Read();
     faults.CreateHistoryIfMissing();
     StartLink(commandLine.DemoSource(), notices);
@@ -82,6 +83,10 @@ bool Dashboard::ChangeEngineFile(const std::string& path) {
 }
 
 void Dashboard::Tick() {
+    // What the last receive pass decoded, before anything in this tick reads the totals.
+    if (link) {
+        totals.Refresh(parameters, *link, settings.odometerPid);
+    }
     if (threads) {
         threads->WakeReceiver();
     }

@@ -14,6 +14,7 @@
 #include "core/link/LinkThreads.h"
 #include "core/link/SharedValueBlock.h"
 #include "core/params/ParameterTable.h"
+#include "core/trip/VehicleTotals.h"
 
 namespace rovik {
 
@@ -43,6 +44,7 @@ public:
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
     FaultCollector& Faults() { return faults; }
+    const VehicleTotals& Totals() const { return totals; }
     LinkThreads* Threads() { return threads.get(); }
 
     // Loads this engine file into the link and names it in the settings; on failure the
@@ -58,6 +60,7 @@ private:
 
     std::string sharedBlockName;
     ParameterTable parameters;
+    VehicleTotals totals;
     SettingsFile settingsFile;
     Settings settings;
     // Outlives the link, whose receive thread records into it.

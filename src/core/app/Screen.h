@@ -5,15 +5,18 @@
 #include <vector>
 
 #include "core/panels/ColorRef.h"
+#include "core/panels/OdometerRecord.h"
 #include "core/panels/PanelRecord.h"
 #include "core/panels/ScanGaugeRecord.h"
 #include "core/panels/SimpleGaugeRecord.h"
+#include "core/panels/TankMinderRecord.h"
 
 namespace rovik {
 
 // The record of any panel kind the program can read and write. A new kind joins this list
 // and the reader's switch in ScreenFile.cpp.
-using AnyPanelRecord = std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord>;
+using AnyPanelRecord =
+    std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord, OdometerRecord, TankMinderRecord>;
 
 // What a screen file holds: the panels, the wallpaper and the colour of the panels' text.
 struct Screen {

@@ -26,6 +26,10 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<SimpleGaugeRecord>(reader);
         case PanelKind::kScanGauge:
             return ReadRecord<ScanGaugeRecord>(reader);
+        case PanelKind::kOdometer:
+            return ReadRecord<OdometerRecord>(reader);
+        case PanelKind::kTankMinder:
+            return ReadRecord<TankMinderRecord>(reader);
         default:
             return std::nullopt;
     }

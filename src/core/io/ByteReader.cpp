@@ -52,6 +52,28 @@ bool ByteReader::ReadFloat(float& value) {
     return true;
 }
 
+bool ByteReader::ReadDouble(double& value) {
+    const std::uint8_t* start = nullptr;
+    if (!Take(8, start)) {
+        return false;
+    }
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) {
+        bits = (bits << 8) | start[i];
+    }
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool ByteReader::PeekU32(std::uint32_t& value) const {
+    if (!ok || data.size() - position < 4) {
+        return false;
+    }
+    ByteReader ahead(data);
+    ahead.position = position;
+    return ahead.ReadU32(value);
+}
+
 bool ByteReader::ReadCString(std::string& value) {
     // memchr may not be handed the null pointer of an empty buffer, even for no bytes.
     const bool searchable = ok && position < data.size();

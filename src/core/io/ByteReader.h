@@ -17,6 +17,10 @@ public:
     bool ReadU16(std::uint16_t& value);
     bool ReadU32(std::uint32_t& value);
     bool ReadFloat(float& value);
+    bool ReadDouble(double& value);
+    // The next four bytes as a U32 without moving on; false, and nothing else changed, when
+    // fewer are left.
+    bool PeekU32(std::uint32_t& value) const;
     // Characters up to a 0 byte, which is consumed but not kept.
     bool ReadCString(std::string& value);
     // Exactly count characters, with no length byte or terminator.

@@ -22,6 +22,18 @@ void ByteWriter::WriteFloat(float value) {
     WriteU32(bits);
 }
 
+void ByteWriter::WriteDouble(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int shift = 0; shift < 64; shift += 8) {
+        data.push_back(static_cast<std::uint8_t>(bits >> shift));
+    }
+}
+
+void ByteWriter::WriteChars(const std::string& value) {
+    data.insert(data.end(), value.begin(), value.end());
+}
+
 void ByteWriter::WriteCString(const std::string& value) {
     data.insert(data.end(), value.begin(), value.end());
     data.push_back(0);

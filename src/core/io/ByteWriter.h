@@ -13,6 +13,9 @@ public:
     void WriteU16(std::uint16_t value);
     void WriteU32(std::uint32_t value);
     void WriteFloat(float value);
+    void WriteDouble(double value);
+    // The characters alone, with no length or terminator.
+    void WriteChars(const std::string& value);
     // The characters, then a 0 byte.
     void WriteCString(const std::string& value);
     // A length byte, then at most 255 characters.

@@ -3,11 +3,9 @@
 #include <cstdint>
 
 #include "core/panels/PanelRecord.h"
+#include "core/panels/TextAlignment.h"
 
 namespace rovik {
-
-// How a gauge's text sits in its row; the numbers are those stored in the file.
-enum class TextAlignment : std::uint32_t { Left = 0, Centre = 1, Right = 2 };
 
 // The screen-file record of a simple gauge: one parameter's name, lamp, value and bar.
 struct SimpleGaugeRecord : PanelRecord {

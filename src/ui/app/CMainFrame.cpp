@@ -93,6 +93,11 @@ void CMainFrame::BuildMenus() {
         ->addAction("New S&can Gauge", Qt::Key_F3, main,
                     [main] { main->NewPanel(ScanGaugeRecord()); })
         ->setStatusTip("Create Scan Gauge");
+    gauges
+        ->addAction("New &Odometer", Qt::Key_F4, main, [main] { main->NewPanel(OdometerRecord()); })
+        ->setStatusTip("Create Trip Odometer");
+    gauges->addAction("New &Tank Minder", main, [main] { main->NewPanel(TankMinderRecord()); })
+        ->setStatusTip("Create Tank Minder");
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
     QAction* diagnostics = menuBar()->addAction("&Diagnostics");

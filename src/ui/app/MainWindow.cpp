@@ -271,13 +271,8 @@ void MainWindow::EditEngineCorrections() {
 }
 
 EngineCorrectionsDialog::Totals MainWindow::CurrentTotals() {
-    const LinkReader* link = dashboard.Link();
-    const ParameterTable& parameters = dashboard.Parameters();
-    auto total = [&](unsigned pid) {
-        bool seen = link && link->GetUpdateCount(pid) != 0 && parameters.IsDefined(pid);
-        return seen ? parameters.FindByPid(pid)->Value(*link) : 0.0;
-    };
-    return {total(dashboard.CurrentSettings().odometerPid), total(247), total(250)};
+    const Totals& kept = dashboard.Totals().Current();
+    return {kept.distance, kept.engineHours, kept.fuelUsed};
 }
 
 bool MainWindow::SaveParameters() {

@@ -91,7 +91,7 @@ private:
     void RemovePanel(Panel* panel);
     void ShowFileError(const char* text);
     bool SaveParameters();
-    // The distance, engine hours and fuel the vehicle reports now; 0 for those not seen.
+    // The vehicle's totals as last kept in ODOMETER.DAT.
     EngineCorrectionsDialog::Totals CurrentTotals();
     QString ScreenFileName();
 

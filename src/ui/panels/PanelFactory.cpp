@@ -1,6 +1,8 @@
 #include "ui/panels/PanelFactory.h"
 
+#include "ui/panels/OdometerPanel.h"
 #include "ui/panels/ScanGauge.h"
+#include "ui/panels/TankMinderPanel.h"
 
 namespace rovik {
 
@@ -12,6 +14,10 @@ Panel* PanelFactory::Create(MainWindow& main, const AnyPanelRecord& record, bool
                 return new ScanGauge(main, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, SimpleGaugeRecord>) {
                 return new SimpleGauge(main, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, OdometerRecord>) {
+                return new OdometerPanel(main, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, TankMinderRecord>) {
+                return new TankMinderPanel(main, kind, fromFile);
             } else {
                 return new Panel(main, kind, fromFile);
             }

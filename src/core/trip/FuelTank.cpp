@@ -1,0 +1,77 @@
+#include "core/trip/FuelTank.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/trip/DataFileName.h"
+#include "core/trip/TankFile.h"
+
+namespace rovik {
+
+namespace {
+FillBaseline FilledAt(const Totals& current) {
+    return {current.fuelUsed, current.distance};
+}
+}  // namespace
+
+void FuelTank::StartNew(const std::tm& now, const Totals& current) {
+    path = DataFileName::ForNew(kFilePrefix, now, [](const std::string& name) {
+        std::error_code error;
+        return std::filesystem::exists(name, error);
+    });
+    Fill(current);
+}
+
+void FuelTank::Open(std::string tankFilePath, const Totals& current) {
+    path = std::move(tankFilePath);
+    baseline = TankFile::Read(path).value_or(FilledAt(current));
+}
+
+TankReading FuelTank::Read(const Totals& current, double tankSize, double recentMpg,
+                           bool useRecentMpg) const {
+    TankReading reading;
+    reading.fuelRemaining = std::max(0.0, Remaining(current, tankSize));
+    const auto used = static_cast<float>(current.fuelUsed - baseline.fuelUsed);
+    // A fill point beyond the current distance counts as no distance, as trips do.
+    const auto travelled = std::max(0.0f, static_cast<float>(current.distance - baseline.distance));
+    reading.mpgIsRecent = useRecentMpg || used < kLeastFuelForOwnMpg;
+    reading.mpg = reading.mpgIsRecent ? recentMpg : travelled / used;
+    reading.distanceToEmpty = reading.fuelRemaining * reading.mpg;
+    return reading;
+}
+
+TankReading FuelTank::JustFilled(double tankSize, double recentMpg, bool useRecentMpg) {
+    TankReading reading;
+    reading.fuelRemaining = tankSize;
+    reading.distanceToEmpty = useRecentMpg ? recentMpg * tankSize : 0.0;
+    // Less than a gallon was used since the fill, so the next reading is the recent one too.
+    reading.mpgIsRecent = true;
+    return reading;
+}
+
+double FuelTank::Remaining(const Totals& current, double tankSize) const {
+    return tankSize - (current.fuelUsed - baseline.fuelUsed);
+}
+
+void FuelTank::Fill(const Totals& current) {
+    Keep(FilledAt(current));
+}
+
+void FuelTank::SetLevel(double level, double tankSize, const Totals& current) {
+    Keep({level + current.fuelUsed - tankSize, baseline.distance});
+}
+
+int FuelTank::WholeGallons(double gallons) {
+    // Also false for a value that is no number.
+    if (!(gallons > 0.0)) {
+        return 0;
+    }
+    return gallons >= kMostGallons ? kMostGallons : static_cast<int>(gallons);
+}
+
+void FuelTank::Keep(const FillBaseline& from) {
+    baseline = from;
+    TankFile::Write(path, baseline);
+}
+
+}  // namespace rovik

@@ -1,0 +1,29 @@
+#include "core/trip/TankFile.h"
+
+#include "core/io/AtomicFile.h"
+#include "core/io/ByteReader.h"
+#include "core/io/ByteWriter.h"
+
+namespace rovik {
+
+std::optional<FillBaseline> TankFile::Read(const std::string& path) {
+    std::optional<std::vector<std::uint8_t>> bytes = AtomicFile::Read(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    FillBaseline baseline;
+    ByteReader reader(*bytes);
+    if (!reader.ReadDouble(baseline.fuelUsed) || !reader.ReadDouble(baseline.distance)) {
+        return std::nullopt;
+    }
+    return baseline;
+}
+
+bool TankFile::Write(const std::string& path, const FillBaseline& baseline) {
+    ByteWriter writer;
+    writer.WriteDouble(baseline.fuelUsed);
+    writer.WriteDouble(baseline.distance);
+    return AtomicFile::Write(path, writer.Bytes());
+}
+
+}  // namespace rovik

@@ -1,0 +1,54 @@
+#include "core/trip/TripOdometer.h"
+
+#include <filesystem>
+
+#include "core/trip/DataFileName.h"
+#include "core/trip/TripFile.h"
+#include "core/trip/TripHistory.h"
+
+namespace rovik {
+
+namespace {
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+}  // namespace
+
+void TripOdometer::StartNew(const std::tm& now, const Totals& current) {
+    path = DataFileName::ForNew(kFilePrefix, now, [](const std::string& name) {
+        return Exists(name) || Exists(TripHistory::PathFor(name));
+    });
+    TripHistory::Create(HistoryPath());
+    Restart(current);
+}
+
+void TripOdometer::Open(std::string tripFilePath, const Totals& current) {
+    path = std::move(tripFilePath);
+    baseline = TripFile::Read(path).value_or(current);
+}
+
+TripValues TripOdometer::Values(const Totals& current) const {
+    return TripValues::Between(baseline, current);
+}
+
+void TripOdometer::Finish(const Totals& current, const std::tm& now) {
+    const TripValues ended = Values(current);
+    Restart(current);
+    AddToHistory(ended, now);
+}
+
+void TripOdometer::AddToHistory(const TripValues& trip, const std::tm& ended) const {
+    TripHistory::Append(HistoryPath(), TripHistory::Row(ended, trip));
+}
+
+void TripOdometer::Restart(const Totals& from) {
+    baseline = from;
+    TripFile::Write(path, baseline);
+}
+
+std::string TripOdometer::HistoryPath() const {
+    return TripHistory::PathFor(path);
+}
+
+}  // namespace rovik

@@ -1,0 +1,88 @@
+#include "ui/panels/ReadoutPanel.h"
+
+#include <QPainter>
+
+#include "core/panels/ReadoutLayout.h"
+#include "ui/app/MainWindow.h"
+#include "ui/panels/QtColor.h"
+
+namespace rovik {
+
+namespace {
+constexpr int kRefreshMs = 500;
+// Kept clear at each side of a cell, so numbers in neighbouring columns never touch.
+constexpr int kCellPadding = 2;
+
+QRect ToQRect(const PanelRect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+Qt::Alignment ToQt(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::Centre:
+            return Qt::AlignHCenter;
+        case TextAlignment::Right:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// The heavy face with letters as tall as the cell, made smaller when the text would not fit
+// the cell's width, so neighbouring numbers never run into each other.
+QFont CellFont(const QRect& cell, const QString& text) {
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Black);
+    font.setPixelSize(std::max(1, cell.height()));
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide > cell.width() && wide > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * cell.width() / wide));
+    }
+    return font;
+}
+
+void DrawText(QPainter& painter, const PanelRect& cell, const std::string& text,
+              TextAlignment alignment) {
+    if (cell.IsEmpty() || text.empty()) {
+        return;
+    }
+    const QString shown = QString::fromLatin1(text.c_str());
+    const QRect inside = ToQRect(cell).adjusted(kCellPadding, 0, -kCellPadding, 0);
+    painter.setFont(CellFont(inside, shown));
+    painter.drawText(inside, ToQt(alignment) | Qt::AlignTop | Qt::TextDontClip, shown);
+}
+}  // namespace
+
+ReadoutPanel::ReadoutPanel(MainWindow& main, const PanelRecord& record, bool fromFile)
+    : Panel(main, record, fromFile) {
+    timer.setInterval(kRefreshMs);
+    connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
+    timer.start();
+}
+
+const Totals& ReadoutPanel::CurrentTotals() const {
+    return main.State().Totals().Current();
+}
+
+void ReadoutPanel::RefreshAll() {
+    sizeChanged = true;
+    RefreshInParent();
+}
+
+void ReadoutPanel::Paint(QPainter& painter) {
+    Panel::Paint(painter);
+    painter.setPen(ToQColor(main.PanelTextColor()));
+    const std::vector<ReadoutText::Field> fields = Fields();
+    const std::vector<ReadoutLayout::Cells> cells =
+        ReadoutLayout::For({0, 0, width(), height()}, fields.size(), Look());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        DrawText(painter, cells[i].caption, fields[i].caption, Look().alignment);
+        DrawText(painter, cells[i].value, fields[i].value, Look().alignment);
+        DrawText(painter, cells[i].unit, fields[i].unit, Look().alignment);
+    }
+    sizeChanged = false;
+    needsFullRepaint = false;
+}
+
+}  // namespace rovik

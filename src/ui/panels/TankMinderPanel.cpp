@@ -1,0 +1,80 @@
+#include "ui/panels/TankMinderPanel.h"
+
+#include <QMouseEvent>
+
+#include "core/app/Screen.h"
+#include "core/trip/LocalClock.h"
+#include "ui/app/MainWindow.h"
+#include "ui/panels/TankMinderDialog.h"
+
+namespace rovik {
+
+TankMinderPanel::TankMinderPanel(MainWindow& main, const TankMinderRecord& tankRecord,
+                                 bool fromFile)
+    : ReadoutPanel(main, tankRecord, fromFile), record(tankRecord) {
+    if (fromFile) {
+        tank.Open(tankRecord.tankFilePath, CurrentTotals());
+    } else {
+        tank.StartNew(LocalClock::Now(), CurrentTotals());
+    }
+    record.tankFilePath = tank.Path();
+    shown = tank.Read(CurrentTotals(), record.tankSize, RecentMpg(), record.useRecentMpg);
+}
+
+void TankMinderPanel::WriteRecord(Screen& screen) const {
+    screen.panels.emplace_back(WithPlace(record));
+}
+
+std::vector<ReadoutText::Field> TankMinderPanel::Fields() const {
+    return ReadoutText::ForTankMinder(record, shown);
+}
+
+double TankMinderPanel::RecentMpg() const {
+    const ValueLookup* values = main.Values();
+    if (!values || !main.Parameters().IsDefined(kRecentMpgPid)) {
+        return 0.0;
+    }
+    return main.Parameters().FindByPid(kRecentMpgPid)->Value(*values);
+}
+
+void TankMinderPanel::Tick() {
+    const TankReading now =
+        tank.Read(CurrentTotals(), record.tankSize, RecentMpg(), record.useRecentMpg);
+    if (now != shown) {
+        shown = now;
+        update();
+    }
+}
+
+void TankMinderPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        tank.Fill(CurrentTotals());
+        shown = FuelTank::JustFilled(record.tankSize, RecentMpg(), record.useRecentMpg);
+        RefreshAll();
+    }
+    ReadoutPanel::mouseDoubleClickEvent(event);
+}
+
+void TankMinderPanel::ShowProperties() {
+    TankMinderDialog dialog(WithPlace(record), tank.Remaining(CurrentTotals(), record.tankSize),
+                            this);
+    if (dialog.exec() == QDialog::Accepted) {
+        Apply(dialog);
+    }
+    setFocus();
+}
+
+void TankMinderPanel::Apply(const TankMinderDialog& dialog) {
+    const PanelRect place = CommonRecord().rect;
+    record = dialog.Result();
+    record.rect = place;
+    tank.SetLevel(dialog.Level(), record.tankSize, CurrentTotals());
+    if (dialog.FillRequested()) {
+        tank.Fill(CurrentTotals());
+    }
+    shown = tank.Read(CurrentTotals(), record.tankSize, RecentMpg(), record.useRecentMpg);
+    SetBackground(record.background);
+    RefreshAll();
+}
+
+}  // namespace rovik
