@@ -9,6 +9,7 @@
 #include "core/app/ScreenFile.h"
 #include "core/panels/PanelGrid.h"
 #include "ui/app/MainWindow.h"
+#include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 
 namespace rovik {
@@ -18,9 +19,6 @@ namespace {
 constexpr int kFrameWidth = 4;
 constexpr int kSmallestSide = 16;
 
-QRect ToQRect(const PanelRect& rect) {
-    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
 }  // namespace
 
 Panel::Panel(MainWindow& owner, const PanelRecord& record, bool fromFile)

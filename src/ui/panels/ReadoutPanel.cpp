@@ -4,6 +4,7 @@
 
 #include "core/panels/ReadoutLayout.h"
 #include "ui/app/MainWindow.h"
+#include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 
 namespace rovik {
@@ -13,35 +14,6 @@ constexpr int kRefreshMs = 500;
 // Kept clear at each side of a cell, so numbers in neighbouring columns never touch.
 constexpr int kCellPadding = 2;
 
-QRect ToQRect(const PanelRect& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-Qt::Alignment ToQt(TextAlignment alignment) {
-    switch (alignment) {
-        case TextAlignment::Centre:
-            return Qt::AlignHCenter;
-        case TextAlignment::Right:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
-// The heavy face with letters as tall as the cell, made smaller when the text would not fit
-// the cell's width, so neighbouring numbers never run into each other.
-QFont CellFont(const QRect& cell, const QString& text) {
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Black);
-    font.setPixelSize(std::max(1, cell.height()));
-    const int wide = QFontMetrics(font).horizontalAdvance(text);
-    if (wide > cell.width() && wide > 0) {
-        font.setPixelSize(std::max(1, font.pixelSize() * cell.width() / wide));
-    }
-    return font;
-}
-
 void DrawText(QPainter& painter, const PanelRect& cell, const std::string& text,
               TextAlignment alignment) {
     if (cell.IsEmpty() || text.empty()) {
@@ -49,7 +21,7 @@ void DrawText(QPainter& painter, const PanelRect& cell, const std::string& text,
     }
     const QString shown = QString::fromLatin1(text.c_str());
     const QRect inside = ToQRect(cell).adjusted(kCellPadding, 0, -kCellPadding, 0);
-    painter.setFont(CellFont(inside, shown));
+    painter.setFont(FittedFont(inside, shown, inside.height()));
     painter.drawText(inside, ToQt(alignment) | Qt::AlignTop | Qt::TextDontClip, shown);
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/panels/WarningLamp.h"
 #include "core/params/ParameterTable.h"
 #include "ui/app/MainWindow.h"
+#include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 #include "ui/panels/SimpleGaugeDialog.h"
 
@@ -16,35 +17,6 @@ namespace rovik {
 
 namespace {
 constexpr int kRefreshMs = 500;
-
-QRect ToQRect(const PanelRect& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-Qt::Alignment ToQt(TextAlignment alignment) {
-    switch (alignment) {
-        case TextAlignment::Centre:
-            return Qt::AlignHCenter;
-        case TextAlignment::Right:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
-// The gauges' heavy face, its line as tall as the row it fills, made smaller when the text
-// would not fit the row's width.
-QFont RowFont(const QRect& row, const QString& text) {
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Black);
-    font.setPixelSize(std::max(1, row.height() * 4 / 5));
-    const int wide = QFontMetrics(font).horizontalAdvance(text);
-    if (wide > row.width() && wide > 0) {
-        font.setPixelSize(std::max(1, font.pixelSize() * row.width() / wide));
-    }
-    return font;
-}
 }  // namespace
 
 SimpleGauge::SimpleGauge(MainWindow& main, const SimpleGaugeRecord& record, bool fromFile)
@@ -131,7 +103,8 @@ void SimpleGauge::PaintLamp(QPainter& painter, const PanelRect& lamp, double val
 void SimpleGauge::PaintText(QPainter& painter, const PanelRect& row, const std::string& text,
                             int flags) {
     const QString shown = QString::fromLatin1(text.c_str());
-    painter.setFont(RowFont(ToQRect(row), shown));
+    // The line is the row's height; the letters a little less.
+    painter.setFont(FittedFont(ToQRect(row), shown, row.Height() * 4 / 5));
     painter.drawText(ToQRect(row), ToQt(gauge->alignment) | Qt::AlignVCenter | flags, shown);
 }
 
