@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "TempFolder.h"
 #include "core/app/ScreenFile.h"
 #include "core/io/AtomicFile.h"
@@ -115,6 +117,21 @@ TEST(TankMinderRecord, RoundTripsWithItsDoubleAndShortString) {
     TankMinderRecord read;
     EXPECT_TRUE(read.Read(reader));
     EXPECT_EQ(read, SampleTankMinder());
+}
+
+TEST(TankMinderRecord, ASizeThatIsNoNumberOfGallonsKeepsTheNewTanks) {
+    for (double size : {std::nan(""), -5.0, 0.0, HUGE_VAL}) {
+        TankMinderRecord tank = SampleTankMinder();
+        tank.tankSize = size;
+        ByteWriter writer;
+        tank.Write(writer);
+        ByteReader reader(writer.Bytes());
+        reader.Skip(1);
+        TankMinderRecord read;
+        EXPECT_TRUE(read.Read(reader));
+        EXPECT_EQ(read.tankSize, TankMinderRecord::kNewTankSize);
+        EXPECT_EQ(read.tankFilePath, tank.tankFilePath);
+    }
 }
 
 TEST(TankMinderRecord, ACutRecordKeepsTheDefaultsOfANewTankMinder) {

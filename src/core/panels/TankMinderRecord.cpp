@@ -1,5 +1,7 @@
 #include "core/panels/TankMinderRecord.h"
 
+#include <cmath>
+
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
 #include "core/panels/RecordFields.h"
@@ -14,8 +16,20 @@ bool TankMinderRecord::Read(ByteReader& reader) {
            RecordFields::ReadFlag(reader, showCaptions) &&
            RecordFields::ReadFlag(reader, showUnits) &&
            RecordFields::ReadFlag(reader, useRecentMpg) &&
-           RecordFields::ReadFlag(reader, horizontal) && reader.ReadDouble(tankSize) &&
+           RecordFields::ReadFlag(reader, horizontal) && ReadTankSize(reader) &&
            reader.ReadShortString(tankFilePath);
+}
+
+bool TankMinderRecord::ReadTankSize(ByteReader& reader) {
+    double size = 0.0;
+    if (!reader.ReadDouble(size)) {
+        return false;
+    }
+    // A size that is no number of gallons (not finite, or none at all) keeps the new tank's.
+    if (std::isfinite(size) && size > 0.0) {
+        tankSize = size;
+    }
+    return true;
 }
 
 void TankMinderRecord::Write(ByteWriter& writer) const {

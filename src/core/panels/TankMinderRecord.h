@@ -28,6 +28,9 @@ struct TankMinderRecord : ReadoutRecord {
     double tankSize = kNewTankSize;  // gallons
     // Empty for a new tank minder until it makes its file.
     std::string tankFilePath;
+
+private:
+    bool ReadTankSize(ByteReader& reader);
 };
 
 }  // namespace rovik
