@@ -25,15 +25,22 @@ using namespace rovik;
 
 using rovik::test::ModalCloser;
 
-TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
-    int argc = 1;
-    char name[] = "rovik";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+namespace {
+// An application whose working folder is a fresh temporary one for the test's length.
+struct InFreshFolder : ::testing::Test {
+    InFreshFolder() : previous(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
+    ~InFreshFolder() override { QDir::setCurrent(previous); }
 
+    int argc = 1;
+    char name[6] = "rovik";
+    char* argv[2] = {name, nullptr};
+    QApplication app{argc, argv};
+    QTemporaryDir folder;
+    QString previous;
+};
+}  // namespace
+
+TEST_F(InFreshFolder, MainWindowStartsTicksAndShutsDownCleanly) {
     std::string block = "/RovikUiTest-" + std::to_string(::getpid());
     CMainFrame frame(block);
     frame.show();
@@ -60,17 +67,9 @@ TEST(MainWindow, StartsTicksAndShutsDownCleanly) {
     EXPECT_FALSE(frame.Main().MainTimer().isActive());
     EXPECT_EQ(state.Link(), nullptr);
     EXPECT_EQ(state.Parameters().Size(), 0u);
-    QDir::setCurrent(previous);
 }
 
-TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne) {
-    int argc = 1;
-    char name[] = "rovik";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+TEST_F(InFreshFolder, MainWindowStartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne) {
     Settings saved;
     saved.screenFileName = "TRUCK.SCR";
     saved.windowPlacement.left = 30;
@@ -99,22 +98,16 @@ TEST(MainWindow, StartRestoresTheSavedPlacementAndSaveSettingsKeepsTheCurrentOne
     ASSERT_FALSE(closer.messages.isEmpty());
     EXPECT_TRUE(closer.messages.last().startsWith("Failed to Save SETTINGS.DAT"));
     frame.close();
-    QDir::setCurrent(previous);
 }
 
 namespace {
 // A started dashboard in a fresh working folder that holds the supplied engine file.
-struct EngineTest : ::testing::Test {
+struct EngineTest : InFreshFolder {
     EngineTest() {
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
         QFile::copy(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250", "Caterpillar 3126 250");
         frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
     }
-    ~EngineTest() override {
-        frame.close();
-        QDir::setCurrent(previous);
-    }
+    ~EngineTest() override { frame.close(); }
     QString File(const QString& name) const { return folder.filePath(name); }
     double HorsepowerAt(float rpm) {
         LinkReader& link = *frame.Main().State().Link();
@@ -123,12 +116,6 @@ struct EngineTest : ::testing::Test {
         return link.GetValue(509);
     }
 
-    int argc = 1;
-    char name[6] = "rovik";
-    char* argv[2] = {name, nullptr};
-    QApplication app{argc, argv};
-    QTemporaryDir folder;
-    QString previous;
     ModalCloser closer;
     CMainFrame frame{"/RovikEngineTest-" + std::to_string(::getpid())};
 };
