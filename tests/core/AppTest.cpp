@@ -6,9 +6,9 @@
 
 using namespace rovik;
 
-TEST(CommandLine, DemoSwitchIsFoundInAnyCaseAndEndsAtASpace) {
-    CommandLine line("rovik DEMO=C:\\Data\\Trip.rvk /other");
-    EXPECT_EQ(line.DemoSource(), "c:\\data\\trip.rvk");
+TEST(CommandLine, DemoSwitchIsFoundInAnyCaseAndEndsAtASpaceKeepingThePathsCase) {
+    CommandLine line("rovik DEMO=/home/Ann/Trip.rvk /other");
+    EXPECT_EQ(line.DemoSource(), "/home/Ann/Trip.rvk");
     EXPECT_EQ(CommandLine("rovik demo=").DemoSource(), "");
     EXPECT_FALSE(CommandLine("rovik").DemoSource());
 }

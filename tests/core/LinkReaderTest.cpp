@@ -13,7 +13,6 @@
 #include "core/link/FrameSink.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
-#include "core/link/PlaybackLinkReader.h"
 
 using namespace rovik;
 
@@ -202,30 +201,6 @@ TEST(LinkReaderSocket, UnreachableBoxAndUnknownHostAreNotRetried) {
     link.ReopenWhenFailed();
     link.ReceivePass();
     EXPECT_EQ(link.GetStatus(), 11u);
-}
-
-TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassAndRetriesAMissingFile) {
-    std::string path = "/tmp/rovik-playback-" + std::to_string(::getpid()) + ".rvk";
-    PlaybackLinkReader link(UniqueBlock());
-    link.SetPortName(path);
-    link.SetConnectionType(ConnectionType::Vx100Serial);
-    EXPECT_EQ(link.GetStatus(), 4u);
-    FILE* file = std::fopen(path.c_str(), "wb");
-    std::string content(120, 'a');
-    std::fwrite(content.data(), 1, content.size(), file);
-    std::fclose(file);
-    link.ReopenWhenFailed();
-    link.QueueString("V");
-    link.ReceivePass();
-    link.SendOneQueuedByte();
-    EXPECT_EQ(link.GetByteCount(), 50u);
-    EXPECT_EQ(link.QueuedByteCount(), 0u);
-    link.ReceivePass();
-    link.ReceivePass();
-    link.ReceivePass();
-    EXPECT_EQ(link.GetByteCount(), 120u);
-    EXPECT_EQ(link.GetStatus(), 1u);
-    std::remove(path.c_str());
 }
 
 TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {

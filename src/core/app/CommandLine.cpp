@@ -9,7 +9,7 @@ namespace {
 constexpr std::string_view kDemoSwitch = "demo=";
 }
 
-CommandLine::CommandLine(const std::string& text) : lowered(text) {
+CommandLine::CommandLine(std::string given) : text(std::move(given)), lowered(text) {
     std::transform(lowered.begin(), lowered.end(), lowered.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
 }
@@ -20,8 +20,8 @@ std::optional<std::string> CommandLine::DemoSource() const {
         return std::nullopt;
     }
     std::size_t start = found + kDemoSwitch.size();
-    std::size_t end = lowered.find(' ', start);
-    return lowered.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::size_t end = text.find(' ', start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
 }  // namespace rovik

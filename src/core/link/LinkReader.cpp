@@ -234,6 +234,7 @@ ReadResult LinkReader::ReadChunk() {
 }
 
 void LinkReader::AcceptChunk(std::size_t count) {
+    rawLog.Append(readBuffer, count);
     bool overrun = Frame(count);
     lastDataPass = passCounter;
     NoteTraffic();

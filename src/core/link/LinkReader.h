@@ -13,6 +13,7 @@
 #include "core/link/LinkStatus.h"
 #include "core/link/PacketFramer.h"
 #include "core/link/PreferredSourceTable.h"
+#include "core/link/RawLog.h"
 #include "core/link/TransmitRing.h"
 #include "core/link/ValueLookup.h"
 #include "core/link/ValueStore.h"
@@ -44,7 +45,7 @@ public:
 
     // Retries a failed serial port, or a silent one when AutoRestart is on; a Wi-Fi link is
     // only reopened by the user. Called by the receive thread before each pass.
-    void ReopenWhenFailed();
+    virtual void ReopenWhenFailed();
 
     void SetPortName(const std::string& name);
     std::string GetPortName() const;
@@ -68,6 +69,9 @@ public:
     bool IsOpen() const { return open; }
     std::uint32_t GetByteCount() const { return byteCount; }
     std::uint32_t GetPassCounter() const { return passCounter; }
+
+    // The recording of what the box sends, made by the receive pass while it is on.
+    RawLog& RawLogging() { return rawLog; }
 
     // What the box reports about itself and the data links.
     BoxStatistics& Statistics() { return statistics; }
@@ -109,6 +113,7 @@ public:
 protected:
     // Clears the counts that describe the stream since the last open.
     void ResetStreamCounts();
+    PacketFramer& Framer() { return framer; }
     // Hands a chunk in readBuffer to the framing; true when the frame buffer overran.
     bool Frame(std::size_t count);
 
@@ -119,6 +124,7 @@ protected:
     std::atomic<std::uint32_t> byteCount{0};
     std::atomic<std::uint32_t> passCounter{0};
     std::uint32_t lastDataPass = 0;
+    RawLog rawLog;
 
 private:
     void OpenSerial();

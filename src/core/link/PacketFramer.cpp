@@ -10,6 +10,7 @@ constexpr std::uint8_t kEndMark = 0xFF;
 constexpr int kEndMarkLength = 4;
 constexpr std::uint8_t kLineFeed = 10;
 constexpr std::uint8_t kLastControl = 31;
+constexpr std::uint8_t kFirstHighByte = 128;
 }  // namespace
 
 PacketFramer::PacketFramer(LinkReader& owner) : link(owner), router(owner), lines(owner, router) {}
@@ -48,6 +49,10 @@ bool PacketFramer::TakeBinaryByte(std::uint8_t byte) {
 bool PacketFramer::TakeTextByte(std::uint8_t byte) {
     if (byte == kLineFeed) {
         lines.Dispatch(buffer);
+        buffer.Clear();
+        return false;
+    }
+    if (highByteClearsLine && byte >= kFirstHighByte) {
         buffer.Clear();
         return false;
     }

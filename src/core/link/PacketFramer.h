@@ -25,6 +25,9 @@ public:
 
     void SetFaultRecorder(FaultRecorder* recorder) { router.SetFaultRecorder(recorder); }
     void SetTireReceiver(TireFrameReceiver* receiver) { router.SetTireReceiver(receiver); }
+    // A recording may hold stray binary bytes among its text lines; with this on, a byte of
+    // 128 or more drops the line collected so far.
+    void SetHighByteClearsLine(bool on) { highByteClearsLine = on; }
 
 private:
     // Each returns true when the byte overran the buffer.
@@ -34,6 +37,7 @@ private:
     LinkReader& link;
     FrameBuffer buffer;
     int endMarkRun = 0;
+    bool highByteClearsLine = false;
     MessageRouter router;
     LineDispatcher lines;
 };

@@ -6,6 +6,11 @@ namespace {
 constexpr std::size_t kBytesPerPass = 50;
 }
 
+PlaybackLinkReader::PlaybackLinkReader(const std::string& blockName) : LinkReader(blockName) {
+    RawLogging().SetFileName("");
+    Framer().SetHighByteClearsLine(true);
+}
+
 PlaybackLinkReader::~PlaybackLinkReader() {
     PlaybackLinkReader::Close();
 }
@@ -32,6 +37,12 @@ void PlaybackLinkReader::ReceivePass() {
         SetStatus(Frame(count) ? LinkStatus::PortFailure : LinkStatus::Ok);
     }
     UpdateAverages();
+}
+
+void PlaybackLinkReader::ReopenWhenFailed() {
+    if (GetStatus() == static_cast<std::uint32_t>(LinkStatus::PortFailure)) {
+        Open();
+    }
 }
 
 void PlaybackLinkReader::SendOneQueuedByte() {
