@@ -37,7 +37,8 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
 
 void Dashboard::StartLink(const std::optional<std::string>& demoSource,
                           std::vector<Notice>& notices) {
-    if (demoSource) {
+    playingBack = demoSource.has_value();
+    if (playingBack) {
         link = std::make_unique<PlaybackLinkReader>(sharedBlockName);
     } else {
         link = std::make_unique<LinkReader>(sharedBlockName);

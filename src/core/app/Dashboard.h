@@ -43,6 +43,8 @@ public:
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
+    // Whether the link replays a recording ("demo=") instead of talking to a box.
+    bool IsPlayingBack() const { return playingBack; }
     FaultCollector& Faults() { return faults; }
     const VehicleTotals& Totals() const { return totals; }
     LinkThreads* Threads() { return threads.get(); }
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<LinkThreads> threads;
     MainTick tick;
     bool engineFileFailed = false;
+    bool playingBack = false;
 };
 
 }  // namespace rovik

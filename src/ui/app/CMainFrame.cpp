@@ -111,6 +111,10 @@ void CMainFrame::BuildMenus() {
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
         ->setStatusTip("Correct the odometer, hour meter and fuel meter");
+    QAction* rawLog = advanced->addAction("Raw &Log...", main, &MainWindow::ShowRawLog);
+    rawLog->setStatusTip("Save raw vehicle data for expert analysis.");
+    connect(advanced, &QMenu::aboutToShow, rawLog,
+            [rawLog, main] { rawLog->setEnabled(main->CanRecordRawLog()); });
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About Rovik...", this, &CMainFrame::ShowAbout);
 }

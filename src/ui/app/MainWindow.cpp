@@ -12,7 +12,9 @@
 #include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
+#include "ui/link/RawLogDialog.h"
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
 #include "ui/panels/QtColor.h"
@@ -21,14 +23,6 @@ namespace rovik {
 
 namespace {
 const char* const kScreenFilter = "Screen Files (*.scr)";
-
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent, std::string sharedBlockName)
@@ -239,6 +233,13 @@ void MainWindow::ChooseWallpaper() {
 void MainWindow::ShowDiagnostics() {
     RecentEventsDialog dialog(dashboard.Faults(), this);
     dialog.exec();
+}
+
+void MainWindow::ShowRawLog() {
+    if (CanRecordRawLog()) {
+        RawLogDialog dialog(dashboard.Link()->RawLogging(), this);
+        dialog.exec();
+    }
 }
 
 void MainWindow::ChooseEngineType() {

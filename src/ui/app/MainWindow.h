@@ -65,6 +65,9 @@ public:
     void ChooseTextColor();
     void ChooseWallpaper();
     void ShowDiagnostics();
+    // The raw log records a live box only; a replayed recording is not recorded again.
+    bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
+    void ShowRawLog();
     // Picks and loads an engine file, then saves the settings; a file that fails to load is
     // reported and leaves no engine file named.
     void ChooseEngineType();

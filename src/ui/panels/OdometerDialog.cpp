@@ -10,18 +10,9 @@
 #include <QUrl>
 
 #include "core/trip/TripHistory.h"
+#include "ui/app/FilePath.h"
 
 namespace rovik {
-
-namespace {
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-}  // namespace
 
 OdometerDialog::OdometerDialog(const OdometerRecord& odometer, QWidget* parent)
     : ReadoutDialog(tr("Odometer Properties"), odometer, parent),
