@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running the dashboard needs.
+# Installs the Debian packages the dashboard needs: with "run", only those that build and
+# start it; otherwise also those of the tests, benchmarks, fuzzing and CI.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation clang-format xvfb
-    # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
-    clang libclang-rt-dev
+    qt6-base-dev fonts-liberation
 )
+if [ "${1:-}" != "run" ]; then
+    packages+=(
+        qt6-multimedia-dev
+        libgtest-dev libgmock-dev libbenchmark-dev
+        clang-format xvfb
+        # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
+        clang libclang-rt-dev
+    )
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
