@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
 cmake -S . -B build -G Ninja -DROVIK_TESTS=OFF -DROVIK_BENCH=OFF >/dev/null
-cmake --build build --target rovik supplied_files
+cmake --build build --target rovik rovik_box supplied_files
 mkdir -p run
 for file in build/supplied/*; do
     [ -e "run/$(basename "$file")" ] || cp "$file" run/

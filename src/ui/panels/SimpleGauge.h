@@ -20,6 +20,8 @@ public:
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
     std::uint16_t Pid() const { return gauge->pid; }
+    // The value the gauge painted last.
+    float DrawnValue() const { return lastDrawnValue; }
 
 protected:
     // For the scan gauge, which keeps a larger record.
