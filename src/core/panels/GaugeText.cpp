@@ -50,7 +50,9 @@ Conversion ParseConversion(const std::string& format, std::size_t& at) {
     return Conversion::Floating;
 }
 
-bool TakesOneDouble(const std::string& format) {
+}  // namespace
+
+bool GaugeText::TakesOneDouble(const std::string& format) {
     int floating = 0;
     for (std::size_t at = 0; at < format.size();) {
         if (format[at++] != '%') {
@@ -64,7 +66,6 @@ bool TakesOneDouble(const std::string& format) {
     }
     return floating == 1;
 }
-}  // namespace
 
 std::string GaugeText::FormatValue(const std::string& format, double value) {
     const char* safe = TakesOneDouble(format) ? format.c_str() : kFallbackFormat;

@@ -13,6 +13,9 @@ struct GaugeText {
     // number, since the format comes from a file and printf trusts it blindly.
     static constexpr const char* kFallbackFormat = "%.1f";
 
+    // Whether printf can be trusted with this format and one double: it prints exactly one
+    // floating-point number, with small widths and precisions, and plain text besides.
+    static bool TakesOneDouble(const std::string& format);
     // The value printed with the format (or the fallback), at most 255 characters.
     static std::string FormatValue(const std::string& format, double value);
     // The value row: the value when shown, then " " and the unit when shown.

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "core/app/CommandLine.h"
+#include "ui/ModalCloser.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/panels/Panel.h"
+
+using namespace rovik;
+
+namespace {
+int argc = 1;
+char name[] = "rovik";
+char* argv[] = {name, nullptr};
+
+// A fresh working folder holding what is supplied beside the program, and nothing else.
+struct FirstStart : ::testing::Test {
+    FirstStart() : previous(QDir::currentPath()) {
+        QDir supplied(ROVIK_SUPPLIED_DIR);
+        for (const QString& file : supplied.entryList(QDir::Files)) {
+            EXPECT_TRUE(QFile::copy(supplied.filePath(file), folder.filePath(file)))
+                << file.toStdString();
+        }
+        QDir::setCurrent(folder.path());
+    }
+    ~FirstStart() override { QDir::setCurrent(previous); }
+
+    QApplication app{argc, argv};
+    QTemporaryDir folder;
+    QString previous;
+};
+}  // namespace
+
+TEST_F(FirstStart, ShowsTheDefaultScreenInsideTheFirstWindowWithoutAMessage) {
+    CMainFrame frame("/RovikFirstStart-" + std::to_string(::getpid()));
+    frame.show();
+    test::ModalCloser closer;
+    frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
+    QApplication::processEvents();
+    EXPECT_TRUE(closer.messages.isEmpty()) << closer.messages.join(" / ").toStdString();
+    EXPECT_TRUE(closer.dialogs.isEmpty()) << closer.dialogs.join(" / ").toStdString();
+    EXPECT_GT(frame.Main().Parameters().Size(), 30u);
+
+    const std::vector<Panel*>& panels = frame.Main().Panels();
+    EXPECT_EQ(panels.size(), 11u);
+    const QRect window = frame.Main().rect();
+    for (const Panel* panel : panels) {
+        EXPECT_TRUE(window.contains(panel->geometry()))
+            << panel->geometry().x() << "," << panel->geometry().y() << " "
+            << panel->geometry().width() << "x" << panel->geometry().height() << " outside "
+            << window.width() << "x" << window.height();
+    }
+    frame.close();
+}
