@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "Decode.h"
@@ -77,6 +79,14 @@ TEST_F(DemoDriveTest, RecordsTheSameBytesEveryTimeAndShorterDrivesAreItsStart) {
     std::string start = DemoDrive::Record(3);
     EXPECT_GT(start.size(), 3 * 60 * 400u);
     EXPECT_TRUE(log.compare(0, start.size(), start) == 0);
+}
+
+TEST_F(DemoDriveTest, CommittedRecordingIsWhatTheRecorderMakes) {
+    std::ifstream file(ROVIK_SOURCE_DIR "/data/demo-drive.rvk", std::ios::binary);
+    ASSERT_TRUE(file) << "data/demo-drive.rvk is missing";
+    std::string committed{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(committed.size(), log.size());
+    EXPECT_TRUE(committed == log) << "run scripts/make-demo-drive.sh";
 }
 
 TEST_F(DemoDriveTest, IsARawLogOfBinaryFramesThatReplaysAtAboutItsOwnPace) {
