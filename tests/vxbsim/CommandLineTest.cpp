@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "vxbsim/CommandLine.h"
+#include "vxbsim/DemoDrive.h"
 
 using namespace vxbsim;
 
@@ -45,4 +46,33 @@ TEST(CommandLine, RefusesWhatItCannotUseInsteadOfGuessing) {
         EXPECT_FALSE(Parse(args)) << args[0];
     }
     EXPECT_TRUE(Parse({"--help"})->help);
+}
+
+TEST(CommandLine, RecordsTheDemoDriveForTheWholeDriveOrTheMinutesAsked) {
+    auto options = Parse({"--record", "drive.rvk"});
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->recordPath, "drive.rvk");
+    EXPECT_EQ(options->recordMinutes, DemoDrive::kMinutes);
+    options = Parse({"--minutes", "3", "--model", "vx100", "--record", "an odd name"});
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->recordPath, "an odd name");
+    EXPECT_EQ(options->recordMinutes, 3);
+    EXPECT_TRUE(Parse({})->recordPath.empty());
+}
+
+TEST(CommandLine, RefusesRecordingSwitchesThatCannotApply) {
+    for (auto args :
+         std::vector<std::vector<std::string>>{{"--record"},
+                                               {"--record", "--minutes", "3"},
+                                               {"--record", ""},
+                                               {"--record", "a.rvk", "--minutes"},
+                                               {"--record", "a.rvk", "--minutes", "0"},
+                                               {"--record", "a.rvk", "--minutes", "601"},
+                                               {"--minutes", "3"},
+                                               {"--record", "a.rvk", "--tcp"},
+                                               {"--record", "a.rvk", "--fault"},
+                                               {"--record", "a.rvk", "--model", "vx150"},
+                                               {"--vehicle-silent", "--record", "a"}}) {
+        EXPECT_FALSE(Parse(args)) << args[0] << " " << args.size();
+    }
 }

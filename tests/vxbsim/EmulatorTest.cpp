@@ -130,6 +130,25 @@ TEST(Emulator, SerialStatisticsFrameCountsTheFramesSent) {
     }
 }
 
+TEST(Emulator, ControllerSetToSendItsFastItemsLessOftenSkipsPeriods) {
+    MemoryEndpoint pc;
+    Emulator box(BoxModel::Vx100, pc);
+    box.SetFastEvery(136, 2);
+    for (int i = 0; i < kTicksPerSecond; ++i) {
+        box.Tick();
+    }
+    auto frames = decode::BinaryFrames(pc.fromBox);
+    int engine = 0, brakes = 0;
+    for (const decode::Bytes& frame : frames) {
+        engine += frame[0] == 128 && frame[1] == 84;
+        brakes += frame[0] == 136 && frame[1] == 116;
+    }
+    EXPECT_EQ(engine, kTicksPerSecond);
+    EXPECT_EQ(brakes, kTicksPerSecond / 2);
+    EXPECT_EQ(decode::LittleEndian(frames.back(), 1, 4), frames.size() - 1.0)
+        << "the statistics count only what was sent";
+}
+
 TEST(Emulator, SilentVehicleStopsVehicleMessagesButNotStatistics) {
     MemoryEndpoint pc;
     Emulator box(BoxModel::Vx101, pc);

@@ -40,6 +40,7 @@ std::optional<std::string> OptionalValue(const std::vector<std::string>& args, s
 std::optional<CommandLine::Options> CommandLine::Parse(const std::vector<std::string>& args,
                                                        std::string& error) {
     Options options;
+    bool minutesGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -83,17 +84,54 @@ std::optional<CommandLine::Options> CommandLine::Parse(const std::vector<std::st
                 }
                 options.vehicleSilentAfter = *seconds;
             }
+        } else if (arg == "--record") {
+            auto path = OptionalValue(args, i);
+            if (!path || path->empty()) {
+                error = "--record takes the file to write";
+                return std::nullopt;
+            }
+            options.recordPath = *path;
+        } else if (arg == "--minutes") {
+            auto minutes =
+                i + 1 < args.size() ? Number(args[++i], 1, kMaxRecordMinutes) : std::nullopt;
+            if (!minutes) {
+                error = "--minutes takes a number from 1 to 600";
+                return std::nullopt;
+            }
+            options.recordMinutes = *minutes;
+            minutesGiven = true;
         } else {
             error = "unknown argument: " + arg;
             return std::nullopt;
         }
     }
+    if (!CheckRecording(options, minutesGiven, error)) {
+        return std::nullopt;
+    }
     return options;
+}
+
+// A recording is always the demo drive on a VX100 and serves nobody, so the switches that
+// shape a served box do not go with it.
+bool CommandLine::CheckRecording(const Options& options, bool minutesGiven, std::string& error) {
+    if (options.recordPath.empty()) {
+        if (minutesGiven) {
+            error = "--minutes goes with --record";
+        }
+        return !minutesGiven;
+    }
+    if (options.model != BoxModel::Vx100 || options.tcp || options.faults > 0 ||
+        options.vehicleSilentAfter >= 0.0) {
+        error = "--record makes the VX100 demo drive and takes only --minutes";
+        return false;
+    }
+    return true;
 }
 
 const char* CommandLine::Usage() {
     return "usage: vxbsim [--model vx100|vx101|vx150] [--pty | --tcp [PORT]] [--fault [N]]\n"
            "              [--vehicle-silent [SECONDS]]\n"
+           "       vxbsim --record FILE [--minutes N]\n"
            "Emulates a VXB box and streams a simulated drive: J1708 from the engine,\n"
            "transmission and brakes, J1939 as well on the VX101 and VX150, and the box's\n"
            "statistics about once a second. It answers version requests, register reads and\n"
@@ -105,6 +143,11 @@ const char* CommandLine::Usage() {
            "                        1 by default) on both links\n"
            "  --vehicle-silent [S]  S seconds after the start (0 by default), stop every\n"
            "                        vehicle message; the box keeps reporting its statistics\n"
+           "  --record FILE         write the demo drive as a VX100 raw log (.rvk) to FILE, in\n"
+           "                        simulated time, and exit: a cold start, town legs, a\n"
+           "                        highway climb that overheats the engine for a while\n"
+           "  --minutes N           record the first N minutes (1 to 600; the drive lasts 17,\n"
+           "                        after which the truck stands idling)\n"
            "  --help                show this and exit\n";
 }
 

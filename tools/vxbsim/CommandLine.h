@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "vxbsim/BoxEncoder.h"
+#include "vxbsim/DemoDrive.h"
 
 namespace vxbsim {
 
@@ -19,14 +20,21 @@ public:
         int faults = 0;
         // Seconds after the start when the vehicle side falls silent; below 0, never.
         double vehicleSilentAfter = -1.0;
+        // Where to write the demo drive's raw log; empty to serve a program instead.
+        std::string recordPath;
+        int recordMinutes = DemoDrive::kMinutes;
         bool help = false;
     };
 
     static constexpr int kMaxSampleFaults = 3;
+    static constexpr int kMaxRecordMinutes = 600;
 
     // The options, or nothing with the reason in error.
     static std::optional<Options> Parse(const std::vector<std::string>& args, std::string& error);
     static const char* Usage();
+
+private:
+    static bool CheckRecording(const Options& options, bool minutesGiven, std::string& error);
 };
 
 }  // namespace vxbsim

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iterator>
 #include <set>
+#include <utility>
 
 #include "vxbsim/Dm1Builder.h"
 #include "vxbsim/J1587Builder.h"
@@ -16,11 +17,12 @@ constexpr std::uint32_t kRequestPgn = 0x00EA00;
 constexpr std::uint8_t kGlobal = 0xFF;
 }  // namespace
 
-Emulator::Emulator(BoxModel model, Endpoint& box, int period)
+Emulator::Emulator(BoxModel model, Endpoint& box, int period, VehicleModel drive)
     : encoder(model),
       endpoint(box),
       periodMs(std::max(1, period)),
-      ticksPerSecond(std::max(1, 1000 / periodMs)) {}
+      ticksPerSecond(std::max(1, 1000 / periodMs)),
+      vehicle(std::move(drive)) {}
 
 Emulator::~Emulator() {
     Stop();
@@ -66,6 +68,10 @@ void Emulator::Send(const std::string& bytes) {
     if (!quiet) {
         Write(bytes);
     }
+}
+
+void Emulator::SetFastEvery(std::uint8_t mid, int periods) {
+    fastEvery[mid] = std::max(1, periods);
 }
 
 bool Emulator::ClearJ1587Fault(std::uint8_t mid, std::uint8_t code, bool isSid) {
@@ -132,7 +138,9 @@ void Emulator::AnswerRequest(const J1939Frame& request) {
 
 void Emulator::SendVehicle(bool slow) {
     for (const Message& message : J1587Builder::Fast(vehicle)) {
-        SendJ1708(message);
+        if (FastDue(message)) {
+            SendJ1708(message);
+        }
     }
     for (const J1939Frame& frame : J1939Builder::Fast(vehicle)) {
         SendJ1939(frame);
@@ -147,6 +155,11 @@ void Emulator::SendVehicle(bool slow) {
         SendJ1939(frame);
     }
     SendDm1s();
+}
+
+bool Emulator::FastDue(const Message& message) const {
+    auto every = fastEvery.find(message.at(0));
+    return every == fastEvery.end() || tick % every->second == 0;
 }
 
 // The engine and the transmission send their DM1 every second, fault or not; another

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -26,7 +27,7 @@ namespace vxbsim {
 // the endpoint whole and in order.
 class Emulator {
 public:
-    Emulator(BoxModel model, Endpoint& endpoint, int periodMs = 100);
+    Emulator(BoxModel model, Endpoint& endpoint, int periodMs = 100, VehicleModel vehicle = {});
     ~Emulator();
     Emulator(const Emulator&) = delete;
     Emulator& operator=(const Emulator&) = delete;
@@ -47,6 +48,9 @@ public:
     void SetScripted(bool on) { scripted = on; }
     // Writes the bytes as they are, whole, after whatever the box wrote before.
     void Send(const std::string& bytes);
+    // The J1708 controller sends its quickly changing items only every given number of
+    // periods, to keep the byte rate down. Only before Start, or on the thread that ticks.
+    void SetFastEvery(std::uint8_t mid, int periods);
 
     // Fault codes the controllers report from the next second on; false when FaultList
     // refuses the fault.
@@ -70,6 +74,7 @@ private:
     void Say(const std::string& bytes);
     void Write(const std::string& bytes);
     bool VehicleSpeaks() const { return !quiet && !scripted && !vehicleQuiet; }
+    bool FastDue(const Message& message) const;
 
     BoxEncoder encoder;
     Endpoint& endpoint;
@@ -81,6 +86,7 @@ private:
     RegisterBank registers;
     CommandParser parser;
     FaultList faults;
+    std::map<std::uint8_t, int> fastEvery;
     std::mutex endpointMutex;
     mutable std::mutex receivedMutex;
     std::string received;

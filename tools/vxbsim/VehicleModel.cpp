@@ -16,8 +16,15 @@ constexpr double kIdleRpm = 650.0;
 constexpr double kShiftRpm = 1100.0;
 constexpr double kMaxRpm = 2100.0;
 
+// The coolant's running temperature on the level, which the thermostat holds.
+constexpr double kThermostatF = 195.0;
+// How much hotter the coolant runs, and how much more load the engine carries, per percent of
+// grade.
+constexpr double kClimbHeatF = 6.0;
+constexpr double kClimbLoad = 8.0;
+
 // Speed over a ten-minute cycle: stop, accelerate to 60 mph, cruise, slow down.
-double SpeedAt(double seconds) {
+double CycleSpeedAt(double seconds) {
     double phase = std::fmod(seconds, 600.0) / 600.0;
     return 60.0 * std::clamp(std::sin(phase * 3.14159265) * 1.4, 0.0, 1.0);
 }
@@ -35,11 +42,17 @@ void VehicleModel::Step(double seconds) {
     time += seconds;
     double previous = roadSpeed;
     roadSpeed = SpeedAt(time);
+    grade = route ? route->GradeAt(time) : 0.0;
     acceleration = (roadSpeed - previous) / seconds;
     ChooseGear();
-    load = std::clamp(12.0 + roadSpeed * 0.55 + acceleration * 90.0, 5.0, 100.0);
+    load =
+        std::clamp(12.0 + roadSpeed * 0.55 + acceleration * 90.0 + grade * kClimbLoad, 5.0, 100.0);
     Warm(seconds);
     Accumulate(seconds);
+}
+
+double VehicleModel::SpeedAt(double seconds) const {
+    return route ? route->SpeedAt(seconds) : CycleSpeedAt(seconds);
 }
 
 void VehicleModel::ChooseGear() {
@@ -59,7 +72,12 @@ void VehicleModel::ChooseGear() {
 }
 
 void VehicleModel::Warm(double seconds) {
-    coolant = std::min(195.0, coolant + seconds * 0.5);
+    double running = kThermostatF + grade * kClimbHeatF;
+    if (coolant < kThermostatF) {
+        coolant = std::min(running, coolant + seconds * 0.5);
+    } else {
+        coolant = Approach(coolant, running, seconds, 90.0);
+    }
     oilTemp = Approach(oilTemp, coolant + 15.0, seconds, 120.0);
     transmissionOilTemp = Approach(transmissionOilTemp, 150.0 + load * 0.4, seconds, 180.0);
 }

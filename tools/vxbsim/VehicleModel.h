@@ -1,19 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "vxbsim/DriveRoute.h"
 
 namespace vxbsim {
 
 using Message = std::vector<std::uint8_t>;
 
-// A nine-speed truck on a repeating ten-minute drive: it pulls away, cruises at 60 mph and
-// slows to a stop. Engine speed follows from the gear, load from speed and acceleration, fuel
-// rate from load and engine speed; temperatures warm up towards their running values and the
+// A nine-speed truck on a repeating ten-minute drive (it pulls away, cruises at 60 mph and
+// slows to a stop), or on a route of its own. Engine speed follows from the gear, load from
+// speed, acceleration and the road's grade, fuel rate from load and engine speed; temperatures
+// warm up towards their running values, a climb heats the coolant past its thermostat, and the
 // totals grow with time, distance and fuel. Entirely deterministic. Used by one thread only.
 class VehicleModel {
 public:
+    VehicleModel() = default;
+    explicit VehicleModel(DriveRoute route) : route(std::move(route)) {}
+
     void Step(double seconds);
 
     double RoadSpeedMph() const { return roadSpeed; }
@@ -54,12 +62,15 @@ public:
 private:
     static constexpr double kAmbientF = 68.0;
 
+    double SpeedAt(double seconds) const;
     void ChooseGear();
     void Warm(double seconds);
     void Accumulate(double seconds);
 
+    std::optional<DriveRoute> route;
     double time = 0.0;
     double roadSpeed = 0.0;
+    double grade = 0.0;         // percent uphill
     double acceleration = 0.0;  // mph per second
     int gear = 0;
     double engineRpm = 650.0;

@@ -1,12 +1,15 @@
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "vxbsim/CommandLine.h"
+#include "vxbsim/DemoDrive.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 #include "vxbsim/TcpEndpoint.h"
@@ -54,6 +57,34 @@ void RaiseSampleFaults(vxbsim::Emulator& box, int count) {
     std::fflush(stdout);
 }
 
+// Writes beside the file first and renames it over the old one, so a failed run never leaves
+// a cut recording behind.
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    bool written = file != nullptr;
+    if (file != nullptr) {
+        written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        written = std::fclose(file) == 0 && written;
+    }
+    written = written && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!written) {
+        std::fprintf(stderr, "vxbsim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+        std::remove(temporary.c_str());
+    }
+    return written;
+}
+
+int Record(const vxbsim::CommandLine::Options& options) {
+    std::string log = vxbsim::DemoDrive::Record(options.recordMinutes);
+    if (!WriteWhole(options.recordPath, log)) {
+        return 1;
+    }
+    std::printf("wrote %s: %zu bytes, a drive of %d min\n", options.recordPath.c_str(), log.size(),
+                options.recordMinutes);
+    return 0;
+}
+
 void Run(vxbsim::Emulator& box, const vxbsim::CommandLine::Options& options) {
     auto start = std::chrono::steady_clock::now();
     bool faultsDue = options.faults > 0;
@@ -86,6 +117,9 @@ int main(int argc, char** argv) {
     if (options->help) {
         std::printf("%s", vxbsim::CommandLine::Usage());
         return 0;
+    }
+    if (!options->recordPath.empty()) {
+        return Record(*options);
     }
     std::unique_ptr<vxbsim::Endpoint> endpoint = OpenEndpoint(*options);
     if (!endpoint) {
