@@ -146,7 +146,7 @@ const char* CommandLine::Usage() {
            "  --record FILE         write the demo drive as a VX100 raw log (.rvk) to FILE, in\n"
            "                        simulated time, and exit: a cold start, town legs, a\n"
            "                        highway climb that overheats the engine for a while\n"
-           "  --minutes N           record the first N minutes (1 to 600; the drive lasts 17,\n"
+           "  --minutes N           record the first N minutes (1 to 600; the drive lasts 16,\n"
            "                        after which the truck stands idling)\n"
            "  --help                show this and exit\n";
 }

@@ -17,31 +17,31 @@ constexpr int kBrakeFastEvery = 2;
 
 DriveRoute DemoDrive::Route() {
     return DriveRoute({
-        {0, 0},   // cold start, idling
-        {60, 0},  // pulls away into town
-        {90, 30},
-        {140, 30},
-        {160, 0},  // red light
-        {185, 0},
-        {215, 35},
-        {265, 35},
-        {285, 0},  // red light
-        {305, 0},
-        {330, 25},  // towards the on-ramp
-        {365, 25},
-        {425, 62},  // up the ramp onto the highway
-        {520, 62},
-        {560, 55, 5.0},  // a long climb: the truck slows and the engine heats up
-        {700, 52, 5.0},
-        {740, 64, 0.0},  // over the crest
-        {820, 64},
-        {860, 30},  // off the highway
-        {895, 30},
-        {915, 0},  // red light
-        {940, 0},
-        {965, 25},  // the last street
-        {995, 25},
-        {1012, 0},  // parked
+        {0, 0},  // cold start, a few seconds at idle
+        {6, 0},  // pulls away into town while still cold
+        {36, 30},
+        {86, 30},
+        {106, 0},  // red light
+        {131, 0},
+        {161, 35},
+        {211, 35},
+        {231, 0},  // red light
+        {251, 0},
+        {276, 25},  // towards the on-ramp
+        {311, 25},
+        {371, 62},  // up the ramp onto the highway
+        {466, 62},
+        {506, 55, 5.0},  // a long climb: the truck slows and the engine heats up
+        {646, 52, 5.0},
+        {686, 64, 0.0},  // over the crest
+        {766, 64},
+        {806, 30},  // off the highway
+        {841, 30},
+        {861, 0},  // red light
+        {886, 0},
+        {911, 25},  // the last street
+        {941, 25},
+        {958, 0},  // parked
         {kMinutes * 60, 0},
     });
 }

@@ -15,11 +15,11 @@ class DemoDrive {
 public:
     // What the program writes at the start of every raw log.
     static constexpr char kRawLogHeader[] = "Raw Log\r\n";
-    static constexpr int kMinutes = 17;
+    static constexpr int kMinutes = 16;
     // While the climb heats the coolant the engine reports it too hot (PID 110, FMI 0), from
     // this second of the drive until this one.
-    static constexpr int kFaultRaisedSecond = 640;
-    static constexpr int kFaultClearedSecond = 820;
+    static constexpr int kFaultRaisedSecond = 586;
+    static constexpr int kFaultClearedSecond = 766;
 
     static DriveRoute Route();
     static J1587Fault CoolantFault();
