@@ -128,3 +128,14 @@ TEST(FuelTank, ANewTankIsFullInItsOwnFileAndAnUnreadableOneIsFullNow) {
     EXPECT_EQ(damaged.Baseline(), (FillBaseline{1500.0, 3000.0}));
     EXPECT_EQ(AtomicFile::Read("short.trp"), (std::vector<std::uint8_t>{1, 2, 3}));
 }
+
+TEST(FuelTank, ATankFilledBeforeTheTotalsArriveCountsFromTheFirstOnes) {
+    TempFolder folder;
+    FuelTank tank;
+    tank.Open(folder.File("Tank.trp"), {});
+    tank.AdoptFirstTotals({412345.6, 9876.5, 61234.5});
+    EXPECT_EQ(tank.Baseline(), (FillBaseline{61234.5, 412345.6}));
+    EXPECT_EQ(TankFile::Read(folder.File("Tank.trp")), tank.Baseline());
+    tank.AdoptFirstTotals({412355.6, 9877.0, 61236.5});
+    EXPECT_DOUBLE_EQ(tank.Remaining({412355.6, 9877.0, 61236.5}, kTankSize), 98.0);
+}

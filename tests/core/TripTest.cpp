@@ -195,6 +195,31 @@ TEST(TripOdometer, OpeningAFileItCannotReadCountsFromNowAndMakesNoFile) {
     EXPECT_EQ(odometer.Values(kStart).distance, 100.0);
 }
 
+// At a first start the totals are all 0 until the vehicle reports them.
+TEST(TripOdometer, ATripBegunBeforeTheTotalsArriveStartsFromEachAsItComesAndKeepsIt) {
+    TempFolder folder;
+    TripOdometer odometer;
+    odometer.Open(folder.File("Trip.trp"), {});
+    odometer.AdoptFirstTotals({});
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Trip.trp")));
+    odometer.AdoptFirstTotals({1000.0, 0.0, 0.0});
+    odometer.AdoptFirstTotals({1001.0, 100.0, 500.0});
+    EXPECT_EQ(odometer.Baseline(), (Totals{1000.0, 100.0, 500.0}));
+    odometer.AdoptFirstTotals({1200.0, 110.0, 530.0});
+    EXPECT_EQ(odometer.Values({1200.0, 110.0, 530.0}).distance, 200.0);
+    EXPECT_EQ(TripFile::Read(folder.File("Trip.trp")), (Totals{1000.0, 100.0, 500.0}));
+
+    // A trip counted from day one, or a file that cannot be read, is not moved.
+    ASSERT_TRUE(TripFile::Write(folder.File("DayOne.trp"), {}));
+    odometer.Open(folder.File("DayOne.trp"), {});
+    odometer.AdoptFirstTotals(kStart);
+    EXPECT_EQ(odometer.Values(kStart).distance, kStart.distance);
+    ASSERT_TRUE(AtomicFile::Write(folder.File("short.trp"), {1, 2, 3}));
+    odometer.Open(folder.File("short.trp"), {});
+    odometer.AdoptFirstTotals(kStart);
+    EXPECT_EQ(AtomicFile::Read(folder.File("short.trp")), (Bytes{1, 2, 3}));
+}
+
 TEST(TripText, ATimeAHairShortOfAWholeMinuteIsNotAMinuteLess) {
     // Engine hours arrive as single-precision numbers: 102.1 hours is stored a little short.
     const TripValues trip = TripValues::Between({0, 100.0, 0}, {0, static_cast<double>(102.1f), 0});

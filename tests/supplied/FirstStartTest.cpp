@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "core/app/CommandLine.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panels/Panel.h"
+#include "ui/panels/SimpleGauge.h"
 
 using namespace rovik;
 
@@ -33,6 +35,16 @@ struct FirstStart : ::testing::Test {
     QTemporaryDir folder;
     QString previous;
 };
+
+// The first simple gauge of the screen that shows this PID.
+const SimpleGauge* GaugeFor(const MainWindow& main, unsigned pid) {
+    for (const Panel* panel : main.Panels()) {
+        auto* gauge = dynamic_cast<const SimpleGauge*>(panel);
+        if (gauge && gauge->Pid() == pid)
+            return gauge;
+    }
+    return nullptr;
+}
 }  // namespace
 
 TEST_F(FirstStart, ShowsTheDefaultScreenInsideTheFirstWindowWithoutAMessage) {
@@ -55,4 +67,19 @@ TEST_F(FirstStart, ShowsTheDefaultScreenInsideTheFirstWindowWithoutAMessage) {
             << window.width() << "x" << window.height();
     }
     frame.close();
+}
+
+TEST_F(FirstStart, TheDemoDriveSetsTheTruckMovingOnTheDefaultScreen) {
+    CMainFrame frame("/RovikFirstStart-" + std::to_string(::getpid()));
+    frame.show();
+    test::ModalCloser closer;
+    frame.Main().Start(CommandLine("rovik demo=demo-drive.rvk"));
+    const SimpleGauge* roadSpeed = GaugeFor(frame.Main(), 84);
+    const SimpleGauge* engineSpeed = GaugeFor(frame.Main(), 190);
+    ASSERT_NE(roadSpeed, nullptr);
+    ASSERT_NE(engineSpeed, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return roadSpeed->DrawnValue() > 0.0f && engineSpeed->DrawnValue() > 0.0f; }, 60000));
+    EXPECT_TRUE(closer.messages.isEmpty()) << closer.messages.join(" / ").toStdString();
+    frame.Main().Shutdown();
 }

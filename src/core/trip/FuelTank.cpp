@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "core/trip/DataFileName.h"
 #include "core/trip/TankFile.h"
@@ -12,19 +13,41 @@ namespace {
 FillBaseline FilledAt(const Totals& current) {
     return {current.fuelUsed, current.distance};
 }
+
+bool AllKnown(const FillBaseline& baseline) {
+    return baseline.fuelUsed != 0.0 && baseline.distance != 0.0;
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
 }  // namespace
 
 void FuelTank::StartNew(const std::tm& now, const Totals& current) {
-    path = DataFileName::ForNew(kFilePrefix, now, [](const std::string& name) {
-        std::error_code error;
-        return std::filesystem::exists(name, error);
-    });
+    path = DataFileName::ForNew(kFilePrefix, now, Exists);
     Fill(current);
+    awaitingTotals = !AllKnown(baseline);
 }
 
 void FuelTank::Open(std::string tankFilePath, const Totals& current) {
     path = std::move(tankFilePath);
-    baseline = TankFile::Read(path).value_or(FilledAt(current));
+    std::optional<FillBaseline> kept = TankFile::Read(path);
+    // A file that exists but cannot be read is left alone.
+    awaitingTotals = !kept && !Exists(path) && !AllKnown(FilledAt(current));
+    baseline = kept.value_or(FilledAt(current));
+}
+
+void FuelTank::AdoptFirstTotals(const Totals& current) {
+    if (!awaitingTotals) {
+        return;
+    }
+    const FillBaseline adopted = {baseline.fuelUsed == 0.0 ? current.fuelUsed : baseline.fuelUsed,
+                                  baseline.distance == 0.0 ? current.distance : baseline.distance};
+    if (adopted != baseline) {
+        Keep(adopted);
+    }
+    awaitingTotals = !AllKnown(adopted);
 }
 
 TankReading FuelTank::Read(const Totals& current, double tankSize, double recentMpg,
@@ -71,6 +94,7 @@ int FuelTank::WholeGallons(double gallons) {
 
 void FuelTank::Keep(const FillBaseline& from) {
     baseline = from;
+    awaitingTotals = false;
     TankFile::Write(path, baseline);
 }
 

@@ -23,6 +23,9 @@ public:
     // The tank kept in this file; when it cannot be read, a tank filled now, and no file is
     // made.
     void Open(std::string tankFilePath, const Totals& current);
+    // A new tank, or one whose file did not exist yet, may be filled before the vehicle has
+    // reported its totals: its fill then counts from each total as it first arrives.
+    void AdoptFirstTotals(const Totals& current);
 
     // recentMpg is the vehicle's recent economy; useRecentMpg shows it in place of the
     // tank's own.
@@ -48,6 +51,7 @@ private:
 
     std::string path;
     FillBaseline baseline;
+    bool awaitingTotals = false;
 };
 
 }  // namespace rovik

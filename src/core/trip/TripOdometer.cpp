@@ -1,6 +1,7 @@
 #include "core/trip/TripOdometer.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "core/trip/DataFileName.h"
 #include "core/trip/TripFile.h"
@@ -21,11 +22,26 @@ void TripOdometer::StartNew(const std::tm& now, const Totals& current) {
     });
     TripHistory::Create(HistoryPath());
     Restart(current);
+    awaitingTotals = !baseline.AllKnown();
 }
 
 void TripOdometer::Open(std::string tripFilePath, const Totals& current) {
     path = std::move(tripFilePath);
-    baseline = TripFile::Read(path).value_or(current);
+    std::optional<Totals> kept = TripFile::Read(path);
+    // A file that exists but cannot be read is left alone.
+    awaitingTotals = !kept && !Exists(path) && !current.AllKnown();
+    baseline = kept.value_or(current);
+}
+
+void TripOdometer::AdoptFirstTotals(const Totals& current) {
+    if (!awaitingTotals) {
+        return;
+    }
+    const Totals adopted = baseline.WithUnknownsFrom(current);
+    if (adopted != baseline) {
+        Restart(adopted);
+    }
+    awaitingTotals = !adopted.AllKnown();
 }
 
 TripValues TripOdometer::Values(const Totals& current) const {
@@ -44,6 +60,7 @@ void TripOdometer::AddToHistory(const TripValues& trip, const std::tm& ended) co
 
 void TripOdometer::Restart(const Totals& from) {
     baseline = from;
+    awaitingTotals = false;
     TripFile::Write(path, baseline);
 }
 

@@ -21,6 +21,10 @@ public:
     // The trip kept in this file; when it cannot be read, a trip from the current totals,
     // and no file is made.
     void Open(std::string tripFilePath, const Totals& current);
+    // A new trip, or one whose file did not exist yet, may begin before the vehicle has
+    // reported its totals (at a first start they are all 0): it then starts from each total
+    // as it first arrives, kept in its file, rather than counting the truck's whole life.
+    void AdoptFirstTotals(const Totals& current);
 
     TripValues Values(const Totals& current) const;
     // Ends the trip: its row joins the history, when the history file still exists, and a
@@ -37,6 +41,7 @@ public:
 private:
     std::string path;
     Totals baseline;
+    bool awaitingTotals = false;
 };
 
 }  // namespace rovik

@@ -28,6 +28,7 @@ std::vector<ReadoutText::Field> OdometerPanel::Fields() const {
 }
 
 void OdometerPanel::Tick() {
+    trip.AdoptFirstTotals(CurrentTotals());
     const TripValues now = trip.Values(CurrentTotals());
     if (now != shown) {
         shown = now;

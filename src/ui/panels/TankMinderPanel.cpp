@@ -38,6 +38,7 @@ double TankMinderPanel::RecentMpg() const {
 }
 
 void TankMinderPanel::Tick() {
+    tank.AdoptFirstTotals(CurrentTotals());
     const TankReading now =
         tank.Read(CurrentTotals(), record.tankSize, RecentMpg(), record.useRecentMpg);
     if (now != shown) {
