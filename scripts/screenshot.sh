@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's picture: starts the dashboard on the demo drive in a virtual X display,
 # lets the drive play for a while and saves the window as docs/demo-dashboard.png.
-#   scripts/screenshot.sh [seconds of playback, 90 unless told]
+#   scripts/screenshot.sh [seconds of playback, 75 unless told]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${1:-90}"
+seconds="${1:-75}"
 scripts/prepare-run.sh
 for tool in Xvfb:xvfb import:imagemagick; do
     if ! command -v "${tool%%:*}" >/dev/null; then

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,5 +83,7 @@ TEST_F(FirstStart, TheDemoDriveSetsTheTruckMovingOnTheDefaultScreen) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return roadSpeed->DrawnValue() > 0.0f && engineSpeed->DrawnValue() > 0.0f; }, 60000));
     EXPECT_TRUE(closer.messages.isEmpty()) << closer.messages.join(" / ").toStdString();
+    const QLabel* status = frame.statusBar()->findChild<QLabel*>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status && status->text() == "Demo: Ok"; }, 2000));
     frame.Main().Shutdown();
 }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -10,9 +11,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/link/LinkStatus.h"
+
 namespace rovik {
 
 namespace {
+constexpr int kLinkStatusMs = 500;
 // Less of the frame than this on a screen and the user could not take hold of it.
 constexpr int kMinVisible = 50;
 // Beyond any desktop: a placement past these comes from a damaged file.
@@ -67,10 +71,14 @@ Qt::WindowStates StateFor(std::uint32_t showCommand) {
 }  // namespace
 
 CMainFrame::CMainFrame(std::string sharedBlockName)
-    : mainWindow(new MainWindow(this, std::move(sharedBlockName))) {
+    : mainWindow(new MainWindow(this, std::move(sharedBlockName))), linkStatus(new QLabel) {
     setWindowTitle("Rovik");
     setCentralWidget(mainWindow);
     BuildMenus();
+    statusBar()->addPermanentWidget(linkStatus);
+    statusTimer.setInterval(kLinkStatusMs);
+    connect(&statusTimer, &QTimer::timeout, this, &CMainFrame::ShowLinkStatus);
+    statusTimer.start();
     resize(1024, 700);
 }
 
@@ -117,6 +125,16 @@ void CMainFrame::BuildMenus() {
             [rawLog, main] { rawLog->setEnabled(main->CanRecordRawLog()); });
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&About Rovik...", this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::ShowLinkStatus() {
+    const LinkReader* link = mainWindow->State().Link();
+    if (!link) {
+        linkStatus->clear();
+        return;
+    }
+    const QString status = LinkStatusText(link->GetStatus());
+    linkStatus->setText(mainWindow->State().IsPlayingBack() ? "Demo: " + status : status);
 }
 
 void CMainFrame::ShowAbout() {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include "core/app/WindowPlacement.h"
 #include "ui/app/MainWindow.h"
+
+class QLabel;
 
 namespace rovik {
 
@@ -29,8 +32,13 @@ protected:
 private:
     void BuildMenus();
     void ShowAbout();
+    void ShowLinkStatus();
 
     MainWindow* mainWindow;
+    // What the link is doing, at the right of the status bar, so a box that cannot be
+    // reached is seen at once.
+    QLabel* linkStatus;
+    QTimer statusTimer;
 };
 
 }  // namespace rovik
