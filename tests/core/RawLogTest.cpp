@@ -12,10 +12,12 @@
 #include "core/link/PlaybackLinkReader.h"
 #include "core/link/PreferredSourceTable.h"
 #include "support/MessageBytes.h"
+#include "support/PlayToTheEnd.h"
 
 using namespace rovik;
 using rovik::test::Bytes;
 using rovik::test::Hex;
+using rovik::test::PlayToTheEnd;
 using rovik::test::WithChecksum;
 
 namespace {
@@ -44,15 +46,6 @@ std::string Binary(const Bytes& message) {
 
 std::string Line(const Bytes& message) {
     return "J" + Hex(message) + "\r\n";
-}
-
-// Passes until the recording gives nothing more.
-void PlayToTheEnd(PlaybackLinkReader& link) {
-    std::uint32_t before;
-    do {
-        before = link.GetByteCount();
-        link.ReceivePass();
-    } while (link.GetByteCount() != before);
 }
 }  // namespace
 

@@ -8,10 +8,12 @@
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
 #include "core/link/PlaybackLinkReader.h"
+#include "support/PlayToTheEnd.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 
 using namespace rovik;
+using rovik::test::PlayToTheEnd;
 
 using rovik::test::UniqueBlock;
 using rovik::test::WaitFor;
@@ -32,13 +34,6 @@ void DrainBox(LinkReader& link, LinkThreads& threads) {
     } while (link.GetByteCount() != seen);
 }
 
-void PlayToTheEnd(PlaybackLinkReader& link) {
-    std::uint32_t before;
-    do {
-        before = link.GetByteCount();
-        link.ReceivePass();
-    } while (link.GetByteCount() != before);
-}
 }  // namespace
 
 // What the live link made of a drive, the replay of its raw log makes again: every value the

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/link/PlaybackLinkReader.h"
+
+namespace rovik::test {
+
+// Passes until the recording gives nothing more.
+inline void PlayToTheEnd(PlaybackLinkReader& link) {
+    std::uint32_t before;
+    do {
+        before = link.GetByteCount();
+        link.ReceivePass();
+    } while (link.GetByteCount() != before);
+}
+
+}  // namespace rovik::test
