@@ -9,6 +9,9 @@ namespace rovik {
 // The one buffer the framing builds a frame or a line in, byte by byte.
 class FrameBuffer {
 public:
+    // A checked binary frame holds the message, then four 0xFF bytes and the first byte of
+    // the next message.
+    static constexpr std::size_t kTrailingBytes = 5;
     static constexpr std::size_t kCapacity = 256;
 
     // The caller empties a full buffer before appending again.

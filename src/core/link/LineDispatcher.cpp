@@ -14,7 +14,6 @@ constexpr std::size_t kJ1939StatisticsLength = 13;
 constexpr std::size_t kRegisterLength = 20;
 constexpr std::size_t kJ1939HeaderLength = 9;
 constexpr std::size_t kLongestJ1939Line = 25;
-constexpr std::size_t kTrailingBytes = 5;
 
 // The box writes uppercase hexadecimal; other characters go through the same arithmetic.
 std::uint8_t Nibble(std::uint8_t c) {
@@ -105,7 +104,7 @@ void LineDispatcher::ReadJ1708Message(FrameBuffer& line) {
     for (std::size_t at = 1; at < line.Length(); at += 2) {
         line.Data()[count++] = HexByte(line, at);
     }
-    line.SetLength(count + kTrailingBytes);
+    line.SetLength(count + FrameBuffer::kTrailingBytes);
     router.CheckFrame(line);
 }
 

@@ -6,8 +6,6 @@
 namespace rovik {
 
 namespace {
-// The frame buffer holds the message, then four 0xFF bytes and the first byte of the next.
-constexpr std::size_t kTrailingBytes = 5;
 // The shortest message is a MID and its checksum.
 constexpr std::size_t kShortestMessage = 2;
 constexpr std::uint8_t kBoxStatisticsMid = 196;
@@ -44,10 +42,10 @@ void MessageRouter::SetFaultRecorder(FaultRecorder* recorder) {
 }
 
 void MessageRouter::CheckFrame(const FrameBuffer& buffer) {
-    if (buffer.Length() < kShortestMessage + kTrailingBytes) {
+    if (buffer.Length() < kShortestMessage + FrameBuffer::kTrailingBytes) {
         return;
     }
-    const J1708Frame frame{buffer.Data(), buffer.Length() - kTrailingBytes};
+    const J1708Frame frame{buffer.Data(), buffer.Length() - FrameBuffer::kTrailingBytes};
     std::uint8_t sum = 0;
     for (std::size_t i = 0; i < frame.length; ++i) {
         sum = static_cast<std::uint8_t>(sum + frame[i]);
