@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "core/link/LinkReader.h"
+#include "core/link/LiveValues.h"
+#include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
@@ -25,16 +26,17 @@ constexpr Source kSources[] = {
 // Every source keeps falling a little, so each tracker's ring stays full of candidates. The
 // totals are known, so the fuel economy windows take a sample on every pass.
 void UpdateAveragesWithFullTrackers(benchmark::State& state) {
-    LinkReader link("/RovikBench-" + std::to_string(::getpid()));
-    link.SetAverageWindow(6000);
-    link.StoreValue(kEngineSlot, 250, 12000.0f);
-    link.StoreValue(kEngineSlot, 245, 90000.0f);
-    link.StoreValue(kEngineSlot, 184, 6.5f);
+    LiveValues link("/RovikBench-" + std::to_string(::getpid()));
+    link.Derived().SetAverageWindow(6000);
+    link.Store().StoreValue(kEngineSlot, 250, 12000.0f);
+    link.Store().StoreValue(kEngineSlot, 245, 90000.0f);
+    link.Store().StoreValue(kEngineSlot, 184, 6.5f);
     double fall = 0.0;
     auto step = [&] {
         fall += 1e-5;
         for (const Source& source : kSources) {
-            link.StoreValue(source.slot, source.pid, source.start - static_cast<float>(fall));
+            link.Store().StoreValue(source.slot, source.pid,
+                                    source.start - static_cast<float>(fall));
         }
         link.UpdateAverages();
     };

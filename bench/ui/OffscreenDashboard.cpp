@@ -9,8 +9,8 @@
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/ScreenFile.h"
-#include "core/link/PreferredSourceTable.h"
 #include "core/params/ParameterTable.h"
+#include "core/values/PreferredSourceTable.h"
 
 namespace rovik::bench {
 
@@ -43,7 +43,7 @@ OffscreenDashboard::~OffscreenDashboard() {
 }
 
 void OffscreenDashboard::StoreValue(std::uint16_t pid, float value) {
-    frame.Main().State().Link()->StoreValue(kEngineSlot, pid, value);
+    frame.Main().State().Values()->Store().StoreValue(kEngineSlot, pid, value);
 }
 
 }  // namespace rovik::bench

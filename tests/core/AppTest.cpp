@@ -30,7 +30,7 @@ TEST(MainTick, StepsComeOnTheEleventhAndFiftyFirstTicksThenEveryTenAndFifty) {
 }
 
 TEST(LinkStatus, TextsAndUnknownCodes) {
-    EXPECT_STREQ(LinkStatusText(4), "PC Port Failure");
-    EXPECT_STREQ(LinkStatusText(11), "Failed to Find IP Address");
-    EXPECT_STREQ(LinkStatusText(14), "Error");
+    EXPECT_STREQ(LinkStatusText(LinkStatus::PortFailure), "PC Port Failure");
+    EXPECT_STREQ(LinkStatusText(LinkStatus::AddressNotFound), "Failed to Find IP Address");
+    EXPECT_STREQ(LinkStatusText(static_cast<LinkStatus>(14)), "Error");
 }

@@ -9,6 +9,7 @@
 #include "WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
+#include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
@@ -81,11 +82,11 @@ TEST(Dashboard, StartSizesTheFuelWindowAndLoadsTheEngineFileFromTheWorkingFolder
     std::vector<Notice> notices = dashboard.Start(CommandLine("rovik demo=missing.rvk"));
     EXPECT_EQ(notices.size(), 1u);  // PARAMTRS.DAT is missing
     EXPECT_FALSE(dashboard.EngineFileFailed());
-    LinkReader& link = *dashboard.Link();
-    EXPECT_EQ(link.GetAverageWindow(), 150u);
-    link.StoreValue(kEngineSlot, 190, 2200.0f);
-    link.StoreValue(kEngineSlot, 92, 100.0f);
-    EXPECT_EQ(link.GetValue(509), 250.0);
+    LiveValues& values = *dashboard.Values();
+    EXPECT_EQ(values.Derived().AverageWindow(), 150u);
+    values.Store().StoreValue(kEngineSlot, 190, 2200.0f);
+    values.Store().StoreValue(kEngineSlot, 92, 100.0f);
+    EXPECT_EQ(values.GetValue(509), 250.0);
     dashboard.Shutdown();
 }
 

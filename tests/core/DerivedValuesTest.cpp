@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "core/link/LinkReader.h"
+#include "core/link/LiveValues.h"
 #include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
+#include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
@@ -29,7 +30,7 @@ enum : unsigned {
 
 // A link with no transport whose values a test stores and whose passes it runs.
 struct Derived : ::testing::Test {
-    void Engine(unsigned pid, float value) { link.StoreValue(kEngineSlot, pid, value); }
+    void Engine(unsigned pid, float value) { link.Store().StoreValue(kEngineSlot, pid, value); }
     void Pass(int count = 1) {
         for (int i = 0; i < count; ++i) {
             link.UpdateAverages();
@@ -44,7 +45,7 @@ struct Derived : ::testing::Test {
         Engine(250, fuel);
         Engine(245, distance);
     }
-    LinkReader link{"/RovikDerivedTest-" + std::to_string(::getpid())};
+    LiveValues link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
 
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
@@ -69,7 +70,7 @@ std::vector<std::uint8_t> SteppedCurve() {
 }  // namespace
 
 TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
-    link.SetAverageWindow(2);
+    link.Derived().SetAverageWindow(2);
     DriveAt(60.0f, 6.5f, 5);
     EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
     EXPECT_EQ(link.GetValue(kRecentMpg), 6.5);
@@ -87,7 +88,7 @@ TEST_F(Derived, AnUnknownDistanceSeedsEightMilesPerGallon) {
 }
 
 TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
-    link.SetAverageWindow(2);
+    link.Derived().SetAverageWindow(2);
     KnowTotals(1000.0f, 8000.0f);
     Pass();
     DriveAt(19.9f, 4.0f, 3);
@@ -103,15 +104,15 @@ TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissin
 }
 
 TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
-    link.SetAverageWindow(10000);
-    EXPECT_EQ(link.GetAverageWindow(), 6000u);
-    link.SetAverageWindow(0);
-    EXPECT_EQ(link.GetAverageWindow(), 1u);
+    link.Derived().SetAverageWindow(10000);
+    EXPECT_EQ(link.Derived().AverageWindow(), 6000u);
+    link.Derived().SetAverageWindow(0);
+    EXPECT_EQ(link.Derived().AverageWindow(), 1u);
     KnowTotals(1000.0f, 8000.0f);
     Engine(183, 10.0f);
     DriveAt(30.0f, 0.0f, 3);
     EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 3.0);
-    link.SetAverageWindow(150);
+    link.Derived().SetAverageWindow(150);
     EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
     EXPECT_EQ(link.GetValue(kRecentMpg), 0.0);
     Pass();
@@ -119,7 +120,7 @@ TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows)
 }
 
 TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
-    link.SetAverageWindow(150);
+    link.Derived().SetAverageWindow(150);
     KnowTotals(1234.567f, 9876.5f);
     Pass();
     Engine(183, 0.0f);
@@ -155,7 +156,7 @@ TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
     Pass();
     EXPECT_EQ(link.GetValue(kMaxCoolant), 180.0);
     EXPECT_EQ(link.GetValue(kMaxSpeed), PeakTracker::kNothingSeen);
-    link.StoreValue(kTransmissionSlot, 177, 230.0f);
+    link.Store().StoreValue(kTransmissionSlot, 177, 230.0f);
     Pass();
     EXPECT_EQ(link.GetValue(504), 230.0);
     EXPECT_EQ(link.GetUpdateCount(504), 1u);
@@ -167,7 +168,7 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
     TempFolder folder;
     WriteFile(folder.File("stepped.eng"), SteppedCurve());
-    ASSERT_TRUE(link.LoadEngineCurve(folder.File("stepped.eng")));
+    ASSERT_TRUE(link.Derived().LoadEngineCurve(folder.File("stepped.eng")));
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
     EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
     for (float outside : {2300.0f, 2500.0f, 1199.0f}) {
@@ -176,11 +177,11 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     }
     EXPECT_EQ(link.GetUpdateCount(kHorsepower), 1u);
     // A file that cannot be read leaves the curve as it was.
-    EXPECT_FALSE(link.LoadEngineCurve(folder.File("missing.eng")));
-    EXPECT_FALSE(link.LoadEngineCurve(folder.Path().string()));
+    EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("missing.eng")));
+    EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.Path().string()));
     // A pipe would wait for a writer that never comes.
     ASSERT_EQ(::mkfifo(folder.File("pipe.eng").c_str(), 0600), 0);
-    EXPECT_FALSE(link.LoadEngineCurve(folder.File("pipe.eng")));
+    EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("pipe.eng")));
     Engine(190, 2250.0f);
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
 }

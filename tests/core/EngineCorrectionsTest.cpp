@@ -3,8 +3,9 @@
 
 #include "core/app/EngineCorrections.h"
 #include "core/app/Settings.h"
-#include "core/link/LinkReader.h"
+#include "core/link/LiveValues.h"
 #include "core/params/ParameterTable.h"
+#include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
@@ -94,8 +95,8 @@ TEST(EngineCorrections, TheAlternativeOdometerIsAddedOnceWithTheOdometersCorrect
 }
 
 TEST(EngineCorrections, SettingsAndTheLinkTakeTheWindowTheOdometerAndTheSwitches) {
-    LinkReader link("/RovikCorrectionsTest-" + std::to_string(::getpid()));
-    link.SetAverageWindow(150);
+    LiveValues link("/RovikCorrectionsTest-" + std::to_string(::getpid()));
+    link.Derived().SetAverageWindow(150);
     ParameterTable table = TableWith({245});
     Settings settings;
     EngineCorrections corrections = EngineCorrections::Current(table, settings);
@@ -104,18 +105,18 @@ TEST(EngineCorrections, SettingsAndTheLinkTakeTheWindowTheOdometerAndTheSwitches
     corrections.requestFuelmeter = true;
     corrections.requestOdometer = true;
     corrections.odometerPid = 244;
-    corrections.Apply(table, settings, &link);
+    corrections.Apply(table, settings, &link.Derived());
     EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
-    EXPECT_EQ(link.GetAverageWindow(), 300u);
+    EXPECT_EQ(link.Derived().AverageWindow(), 300u);
     EXPECT_TRUE(settings.requestFuelmeter);
     EXPECT_TRUE(settings.requestOdometer);
 
     // The windows now seed from the alternative odometer.
-    link.StoreValue(kEngineSlot, 250, 100.0f);
-    link.StoreValue(kEngineSlot, 245, 2000.0f);
+    link.Store().StoreValue(kEngineSlot, 250, 100.0f);
+    link.Store().StoreValue(kEngineSlot, 245, 2000.0f);
     link.UpdateAverages();
     EXPECT_EQ(link.GetValue(9), 0.0);
-    link.StoreValue(kEngineSlot, 244, 600.0f);
+    link.Store().StoreValue(kEngineSlot, 244, 600.0f);
     link.UpdateAverages();
     EXPECT_DOUBLE_EQ(link.GetValue(9), 6.0);
 }

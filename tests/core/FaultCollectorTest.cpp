@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -9,6 +10,9 @@
 
 #include "TempFolder.h"
 #include "core/diag/FaultCollector.h"
+#include "core/params/J1587Decoder.h"
+#include "core/values/PreferredSourceTable.h"
+#include "core/values/ValueStore.h"
 
 using namespace rovik;
 
@@ -47,7 +51,7 @@ struct FaultCollectorTest : ::testing::Test {
             sum = static_cast<std::uint8_t>(sum + b);
         }
         message.push_back(static_cast<std::uint8_t>(-sum));
-        faults.CollectJ1587Faults(J1708Frame{message.data(), message.size()}, 1);
+        decoder.DecodeJ1587(J1708Frame{message.data(), message.size()}, kEngineSlot);
     }
     std::vector<std::string> Lines() const { return faults.RecentFaults().lines; }
     std::string History() const { return ReadAll(path); }
@@ -64,6 +68,13 @@ struct FaultCollectorTest : ::testing::Test {
     std::string path = folder.File("DIAGNOSTICS.TXT");
     std::time_t now = LocalTime(2014, 3, 7, 9, 5);
     FaultCollector faults{path, [this] { return now; }};
+    // Faults reach the collector through the decoder that finds them.
+    ValueStore store{"/RovikFaultTest-" + std::to_string(::getpid())};
+    J1587Decoder decoder = [this] {
+        J1587Decoder made(store);
+        made.SetFaultRecorder(&faults);
+        return made;
+    }();
 };
 }  // namespace
 
@@ -155,11 +166,11 @@ TEST_F(FaultCollectorTest, TheWalkStaysInsideTheMessage) {
         sum = static_cast<std::uint8_t>(sum + buffer[i]);
     }
     buffer[7] = static_cast<std::uint8_t>(-sum);
-    faults.CollectJ1587Faults(J1708Frame{buffer.data(), 8}, 1);
+    decoder.DecodeJ1587(J1708Frame{buffer.data(), 8}, kEngineSlot);
     EXPECT_EQ(Lines(), std::vector<std::string>{kCoolantLine});
     // An item cut off after its PID or its count byte holds nothing.
-    faults.CollectJ1587Faults(J1708Frame{buffer.data(), 3}, 1);
-    faults.CollectJ1587Faults(J1708Frame{buffer.data(), 4}, 1);
+    decoder.DecodeJ1587(J1708Frame{buffer.data(), 3}, kEngineSlot);
+    decoder.DecodeJ1587(J1708Frame{buffer.data(), 4}, kEngineSlot);
     Receive(128, {194, 1, 100});
     EXPECT_EQ(faults.Count(), 1u);
 }

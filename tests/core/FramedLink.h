@@ -8,34 +8,33 @@
 #include <vector>
 
 #include "core/diag/FaultRecorder.h"
-#include "core/link/LinkReader.h"
 #include "core/link/PacketFramer.h"
+#include "core/values/PreferredSourceTable.h"
 #include "support/MessageBytes.h"
+#include "support/TestLink.h"
 
 namespace rovik::test {
 
 // Every call the decoders make to the fault collector, to compare with what was sent.
 struct RecordedFaults : FaultRecorder {
     using Fault = std::tuple<int, std::uint32_t, int, int, bool>;
-    void CollectJ1587Faults(const J1708Frame& frame, std::size_t index) override {
-        collected.emplace_back(frame.Mid(), index);
-    }
     void RecordFault(std::uint8_t source, std::uint32_t code, std::uint8_t secondByte,
                      std::uint8_t occurrence, bool isJ1939) override {
         faults.emplace_back(source, code, secondByte, occurrence, isJ1939);
     }
-    std::vector<std::pair<int, std::size_t>> collected;
     std::vector<Fault> faults;
 };
 
 // A link whose port cannot open, with a framer of its own to feed bytes straight in.
 struct FramedLink {
     explicit FramedLink(ConnectionType type)
-        : link("/RovikFramingTest-" + std::to_string(::getpid())), framer(link) {
+        : parts("/RovikFramingTest-" + std::to_string(::getpid())),
+          framer(parts.values.Store(), parts.box, parts.link) {
         link.SetPortName("COM0");
         link.SetConnectionType(type);
         link.SetFaultRecorder(&recorded);
         framer.SetFaultRecorder(&recorded);
+        framer.SetBinary(type == ConnectionType::Vx100Serial);
     }
 
     // Feeds the bytes; true when the frame buffer overran.
@@ -51,9 +50,10 @@ struct FramedLink {
         Feed(bytes);
     }
     void FeedLine(const std::string& line) { Feed(line + "\r\n"); }
-    std::uint32_t Status() const { return link.GetStatus(); }
+    LinkStatus Status() const { return link.GetStatus(); }
 
-    LinkReader link;
+    TestLink parts;
+    LinkReader& link = parts.link;
     PacketFramer framer;
     RecordedFaults recorded;
 };

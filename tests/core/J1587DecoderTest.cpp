@@ -12,7 +12,7 @@ struct J1587 : ::testing::Test {
     const std::uint8_t* Raw(int slot, unsigned pid) const {
         return store().SlotRawBytes(slot, pid);
     }
-    const ValueStore& store() const { return framed.link.Store(); }
+    const ValueStore& store() const { return framed.parts.values.Store(); }
 
     FramedLink framed{ConnectionType::Vx100Serial};
 };
@@ -39,7 +39,7 @@ TEST_F(J1587, ItemsOfEveryWidthAreScaledIntoTheirSlot) {
 TEST_F(J1587, PageTwoItemsUseTheirOwnTable) {
     framed.FeedFrame({128, 255, 155, 0x80, 0x00, 98, 10});
     EXPECT_EQ(Value(kPageTwoSlot, 155), 1.0f);
-    EXPECT_EQ(framed.link.GetValue(411), 1.0);
+    EXPECT_EQ(framed.parts.values.GetValue(411), 1.0);
     EXPECT_FLOAT_EQ(Value(kPageTwoSlot, 98), 4.0f);
     EXPECT_EQ(Count(kEngineSlot, 155), 0u);
     EXPECT_EQ(Count(kEngineSlot, 98), 0u);
@@ -95,10 +95,11 @@ TEST_F(J1587, LongItemsKeepOnlyTheRawBytesAnEntryHolds) {
 }
 
 TEST_F(J1587, DiagnosticItemsGoToTheFaultCollector) {
-    framed.FeedFrame({128, 84, 110, 194, 2, 110, 0x03});
-    ASSERT_EQ(framed.recorded.collected.size(), 1u);
-    EXPECT_EQ(framed.recorded.collected[0], std::make_pair(128, std::size_t{3}));
+    framed.FeedFrame({128, 84, 110, 194, 5, 110, 0x03, 1, 0xB5, 5});
+    using Fault = test::RecordedFaults::Fault;
+    const std::vector<Fault> expected = {{128, 110, 0x03, 0, false}, {128, 1, 0xB5, 5, false}};
+    EXPECT_EQ(framed.recorded.faults, expected);
     EXPECT_EQ(Count(kEngineSlot, 194), 1u);
     framed.FeedFrame({128, 255, 194, 2, 110, 0x03});
-    EXPECT_EQ(framed.recorded.collected.size(), 1u);
+    EXPECT_EQ(framed.recorded.faults.size(), 2u);
 }

@@ -18,7 +18,7 @@ struct J1939 : ::testing::Test {
     float Value(int slot, unsigned pid) const { return store().SlotValue(slot, pid); }
     std::uint32_t Count(int slot, unsigned pid) const { return store().SlotUpdateCount(slot, pid); }
     std::uint8_t Raw(int slot, unsigned pid) const { return store().SlotRawBytes(slot, pid)[0]; }
-    const ValueStore& store() const { return framed.link.Store(); }
+    const ValueStore& store() const { return framed.parts.values.Store(); }
     const std::vector<RecordedFaults::Fault>& Faults() const { return framed.recorded.faults; }
 
     FramedLink framed{ConnectionType::Vx101Usb};

@@ -13,6 +13,8 @@
 #include "core/link/FrameSink.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
+#include "core/values/PreferredSourceTable.h"
+#include "support/TestLink.h"
 
 using namespace rovik;
 
@@ -81,45 +83,48 @@ void PassUntilBytes(LinkReader& link, std::uint32_t expected) {
 
 TEST(LinkReaderSerial, ReadsCountsAndHandsBytesOnInOrder) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     RecordingSink sink;
     link.SetFrameSink(&sink);
     OpenOn(link, box, ConnectionType::Vx100Serial);
     ASSERT_TRUE(link.IsOpen());
-    EXPECT_EQ(link.GetStatus(), 0u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Starting);
     box.Send("\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
     PassUntilBytes(link, 8);
     EXPECT_EQ(link.GetByteCount(), 8u);
     EXPECT_EQ(sink.received, "\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
-    EXPECT_EQ(link.GetStatus(), 1u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
 }
 
 TEST(LinkReaderSerial, SilenceAfterSixtyOnePassesOrSixWithAutoRestart) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     OpenOn(link, box, ConnectionType::Vx100Serial);
     for (int pass = 0; pass < 60; ++pass)
         link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 0u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Starting);
     link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 3u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::BoxSideFailure);
 
     link.SetAutoRestart(true);
     link.Open();
     for (int pass = 0; pass < 6; ++pass)
         link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 3u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::BoxSideFailure);
     link.ReopenWhenFailed();
-    EXPECT_EQ(link.GetStatus(), 0u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Starting);
     EXPECT_EQ(link.GetPassCounter(), 0u);
 }
 
 TEST(LinkReaderSerial, MissingPortFailsAndIsRetriedEveryPass) {
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetPortName("/dev/rovik-no-such-port");
     link.SetConnectionType(ConnectionType::Vx101Usb);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(link.GetStatus(), 4u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
     PtyBox box;
     link.SetPortName(box.device);
     link.ReopenWhenFailed();
@@ -128,19 +133,21 @@ TEST(LinkReaderSerial, MissingPortFailsAndIsRetriedEveryPass) {
 
 TEST(LinkReaderSerial, OverrunTurnsTheStatusToPortFailure) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     RecordingSink sink;
     sink.overrunNext = true;
     link.SetFrameSink(&sink);
     OpenOn(link, box, ConnectionType::Vx100Serial);
     box.Send("abc");
     PassUntilBytes(link, 3);
-    EXPECT_EQ(link.GetStatus(), 4u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
 }
 
 TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeInOrder) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     OpenOn(link, box, ConnectionType::Vx101Usb);
     link.QueueString("R0001\n\r");
     link.SendOneQueuedByte();
@@ -153,7 +160,8 @@ TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeInOrder) {
 
 TEST(LinkReaderSerial, UsbBoxIsAskedForItsVersionEveryEleventhPass) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     OpenOn(link, box, ConnectionType::Vx101Usb);
     for (int pass = 0; pass < 2; ++pass)
         link.ReceivePass();
@@ -166,7 +174,8 @@ TEST(LinkReaderSerial, UsbBoxIsAskedForItsVersionEveryEleventhPass) {
 }
 
 TEST(TransmitRing, RefusesTheByteThatWouldOverflowIt) {
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     for (int i = 0; i < 199; ++i)
         EXPECT_TRUE(link.QueueByte('x'));
     EXPECT_FALSE(link.QueueByte('y'));
@@ -175,37 +184,40 @@ TEST(TransmitRing, RefusesTheByteThatWouldOverflowIt) {
 
 TEST(LinkReaderSocket, ConnectsGreetsAndReads) {
     TcpBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     RecordingSink sink;
     link.SetFrameSink(&sink);
     link.SetHostAddress("127.0.0.1");
     link.SetTcpPort(box.port);
     link.SetConnectionType(ConnectionType::Vx150Wifi);
-    EXPECT_EQ(link.GetStatus(), 9u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::WifiConnected);
     EXPECT_EQ(box.AcceptAndRead(3), "V\r\n");
     ::send(box.peer, "J80546EBE\n", 10, 0);
     PassUntilBytes(link, 10);
     EXPECT_EQ(sink.received, "J80546EBE\n");
-    EXPECT_EQ(link.GetStatus(), 1u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
 }
 
 TEST(LinkReaderSocket, UnreachableBoxAndUnknownHostAreNotRetried) {
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetHostAddress("127.0.0.1");
     link.SetTcpPort(1);
     link.SetConnectionType(ConnectionType::Vx150Wifi);
-    EXPECT_EQ(link.GetStatus(), 10u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::ConnectFailed);
     link.SetHostAddress("no-such-box.invalid");
     link.Open();
-    EXPECT_EQ(link.GetStatus(), 11u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::AddressNotFound);
     link.ReopenWhenFailed();
     link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 11u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::AddressNotFound);
 }
 
 TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     OpenOn(link, box, ConnectionType::Vx100Serial);
     link.SetTransmitDelay(1);
     LinkThreads threads(link);
@@ -230,26 +242,27 @@ TEST(LinkThreads, TickedPassesReadAndQueuedBytesArriveInOrder) {
 // receive thread updates after every pass.
 TEST(LinkThreads, DerivedValuesAreSharedSafelyWithTheReceiveThread) {
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     OpenOn(link, box, ConnectionType::Vx100Serial);
-    link.StoreValue(kEngineSlot, 250, 500.0f);
-    link.StoreValue(kEngineSlot, 245, 4000.0f);
-    link.StoreValue(kEngineSlot, 184, 7.0f);
-    link.StoreValue(kEngineSlot, 110, 185.0f);
+    linkParts.values.Store().StoreValue(kEngineSlot, 250, 500.0f);
+    linkParts.values.Store().StoreValue(kEngineSlot, 245, 4000.0f);
+    linkParts.values.Store().StoreValue(kEngineSlot, 184, 7.0f);
+    linkParts.values.Store().StoreValue(kEngineSlot, 110, 185.0f);
     LinkThreads threads(link);
     threads.Start();
     for (int i = 0; i < 200; ++i) {
         threads.WakeReceiver();
-        link.StoreValue(kEngineSlot, 84, static_cast<float>(20 + i % 40));
+        linkParts.values.Store().StoreValue(kEngineSlot, 84, static_cast<float>(20 + i % 40));
         for (unsigned number : {9u, 10u, 11u, 12u, 501u, 502u, 503u, 508u, 509u, 510u}) {
-            link.GetValue(number);
+            linkParts.values.GetValue(number);
         }
         if (i % 50 == 0) {
-            link.SetAverageWindow(10 + i);
-            link.LoadEngineCurve("/dev/null");
+            linkParts.values.Derived().SetAverageWindow(10 + i);
+            linkParts.values.Derived().LoadEngineCurve("/dev/null");
         }
     }
     threads.Stop();
-    EXPECT_EQ(link.GetValue(503), 185.0);
-    EXPECT_GT(link.GetValue(9), 0.0);
+    EXPECT_EQ(linkParts.values.GetValue(503), 185.0);
+    EXPECT_GT(linkParts.values.GetValue(9), 0.0);
 }

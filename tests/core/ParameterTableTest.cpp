@@ -5,8 +5,8 @@
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
-#include "core/link/ValueLookup.h"
 #include "core/params/ParameterTable.h"
+#include "core/values/ValueLookup.h"
 
 using namespace rovik;
 

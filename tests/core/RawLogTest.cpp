@@ -9,10 +9,10 @@
 #include "TempFolder.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
-#include "core/link/PlaybackLinkReader.h"
-#include "core/link/PreferredSourceTable.h"
+#include "core/values/PreferredSourceTable.h"
 #include "support/MessageBytes.h"
 #include "support/PlayToTheEnd.h"
+#include "support/TestLink.h"
 
 using namespace rovik;
 using rovik::test::Bytes;
@@ -83,7 +83,8 @@ TEST(RawLog, AFileThatCannotBeMadeLeavesLoggingOff) {
 TEST(RawLog, TheReceivePassRecordsEveryChunkAsReadUntilStopped) {
     TempFolder folder;
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetPortName(box.device);
     link.SetConnectionType(ConnectionType::Vx100Serial);
     link.RawLogging().SetFileName(folder.File("drive.rvk"));
@@ -107,7 +108,8 @@ TEST(RawLog, TheReceivePassRecordsEveryChunkAsReadUntilStopped) {
 TEST(RawLog, StoppingNeverOverlapsARunningPass) {
     TempFolder folder;
     PtyBox box;
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetPortName(box.device);
     link.SetConnectionType(ConnectionType::Vx100Serial);
     link.RawLogging().SetFileName(folder.File("drive.rvk"));
@@ -127,14 +129,15 @@ TEST(RawLog, StoppingNeverOverlapsARunningPass) {
 
 TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassDropsQueuedBytesAndRetriesAMissingFile) {
     TempFolder folder;
-    PlaybackLinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock(), true);
+    LinkReader& link = linkParts.link;
     EXPECT_EQ(link.RawLogging().FileName(), "");
     link.SetPortName(folder.File("later.rvk"));
     link.SetConnectionType(ConnectionType::Vx100Serial);
-    EXPECT_EQ(link.GetStatus(), 4u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
     link.ReopenWhenFailed();
     link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 4u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
     Write(folder.File("later.rvk"), std::string(120, 'a'));
     link.ReopenWhenFailed();
     link.QueueString("V");
@@ -144,7 +147,7 @@ TEST(PlaybackLinkReader, ReplaysFiftyBytesAPassDropsQueuedBytesAndRetriesAMissin
     EXPECT_EQ(link.QueuedByteCount(), 0u);
     PlayToTheEnd(link);
     EXPECT_EQ(link.GetByteCount(), 120u);
-    EXPECT_EQ(link.GetStatus(), 1u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
 }
 
 // A binary frame is checked when the next one begins, so the last frame waits for more.
@@ -152,12 +155,13 @@ TEST(PlaybackLinkReader, BinaryRecordingDropsItsHeaderWithTheFirstFrame) {
     TempFolder folder;
     Write(folder.File("drive.rvk"),
           kHeader + Binary(kRoadSpeed) + Binary(kTotalMiles) + Binary(kRoadSpeed));
-    PlaybackLinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock(), true);
+    LinkReader& link = linkParts.link;
     link.SetPortName(folder.File("drive.rvk"));
     link.SetConnectionType(ConnectionType::Vx100Serial);
     PlayToTheEnd(link);
-    EXPECT_EQ(link.GetUpdateCount(84), 0u);
-    EXPECT_FLOAT_EQ(link.GetValue(245), 412345.6f);
+    EXPECT_EQ(linkParts.values.GetUpdateCount(84), 0u);
+    EXPECT_FLOAT_EQ(linkParts.values.GetValue(245), 412345.6f);
 }
 
 TEST(PlaybackLinkReader, InTextAHighByteDropsWhatCameBeforeItOnTheLine) {
@@ -166,45 +170,48 @@ TEST(PlaybackLinkReader, InTextAHighByteDropsWhatCameBeforeItOnTheLine) {
     Write(folder.File("drive.rvk"),
           kHeader + "noise\xB0" + Line(kRoadSpeed) + cut.substr(0, 6) + "\x80" + cut.substr(6));
     for (ConnectionType type : {ConnectionType::Vx101Usb, ConnectionType::Vx150Wifi}) {
-        PlaybackLinkReader link(UniqueBlock());
+        test::TestLink linkParts(UniqueBlock(), true);
+        LinkReader& link = linkParts.link;
         link.SetPortName(folder.File("drive.rvk"));
         link.SetConnectionType(type);
         PlayToTheEnd(link);
-        EXPECT_DOUBLE_EQ(link.GetValue(84), 60.0);
-        EXPECT_EQ(link.GetUpdateCount(84), 1u);
-        EXPECT_EQ(link.GetUpdateCount(245), 0u);
+        EXPECT_DOUBLE_EQ(linkParts.values.GetValue(84), 60.0);
+        EXPECT_EQ(linkParts.values.GetUpdateCount(84), 1u);
+        EXPECT_EQ(linkParts.values.GetUpdateCount(245), 0u);
     }
 }
 
 TEST(PlaybackLinkReader, AtTheEndValuesStayUntilTheyAgeOut) {
     TempFolder folder;
     Write(folder.File("drive.rvk"), kHeader + Line(kRoadSpeed) + Line(kTotalMiles));
-    PlaybackLinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock(), true);
+    LinkReader& link = linkParts.link;
     link.SetPortName(folder.File("drive.rvk"));
     link.SetConnectionType(ConnectionType::Vx101Usb);
     PlayToTheEnd(link);
     for (int pass = 0; pass < 30; ++pass)
         link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 1u);
-    EXPECT_DOUBLE_EQ(link.GetValue(84), 60.0);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
+    EXPECT_DOUBLE_EQ(linkParts.values.GetValue(84), 60.0);
     for (int second = 0; second < 20; ++second)
-        link.AgeValues();
-    EXPECT_DOUBLE_EQ(link.GetValue(84), 0.0);
-    EXPECT_FLOAT_EQ(link.GetValue(245), 412345.6f);
+        linkParts.values.Age();
+    EXPECT_DOUBLE_EQ(linkParts.values.GetValue(84), 0.0);
+    EXPECT_FLOAT_EQ(linkParts.values.GetValue(245), 412345.6f);
 }
 
 TEST(PlaybackLinkReader, AnOverrunStartsTheRecordingAgain) {
     TempFolder folder;
     Write(folder.File("drive.rvk"), kHeader + Line(kRoadSpeed) + std::string(300, 'x'));
-    PlaybackLinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock(), true);
+    LinkReader& link = linkParts.link;
     link.SetPortName(folder.File("drive.rvk"));
     link.SetConnectionType(ConnectionType::Vx101Usb);
-    while (link.GetStatus() != 4u && link.GetByteCount() < 400)
+    while (link.GetStatus() != LinkStatus::PortFailure && link.GetByteCount() < 400)
         link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 4u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
     link.ReopenWhenFailed();
     EXPECT_EQ(link.GetByteCount(), 0u);
     link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), 1u);
-    EXPECT_EQ(link.GetUpdateCount(84), 2u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
+    EXPECT_EQ(linkParts.values.GetUpdateCount(84), 2u);
 }

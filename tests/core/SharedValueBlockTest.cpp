@@ -6,7 +6,8 @@
 
 #include <cstring>
 
-#include "core/link/LinkReader.h"
+#include "core/values/PreferredSourceTable.h"
+#include "core/values/ValueStore.h"
 
 using namespace rovik;
 
@@ -37,12 +38,12 @@ int ReadFromChild(const std::string& name) {
 
 TEST(SharedValueBlock, AnotherProcessReadsValuesAtTheDocumentedOffsets) {
     std::string name = UniqueBlock();
-    LinkReader link(name);
-    ASSERT_TRUE(link.Store().Block().IsShared());
-    link.StoreValue(kTransmissionSlot, 177, 170.0f);
-    link.StoreValue(kTransmissionSlot, 177, 181.5f);
+    ValueStore store(name);
+    ASSERT_TRUE(store.Block().IsShared());
+    store.StoreValue(kTransmissionSlot, 177, 170.0f);
+    store.StoreValue(kTransmissionSlot, 177, 181.5f);
     const std::uint8_t raw[] = {0x5A};
-    link.Store().StoreRawBytes(kTransmissionSlot, 177, raw, 1);
+    store.StoreRawBytes(kTransmissionSlot, 177, raw, 1);
     pid_t child = ::fork();
     if (child == 0) {
         ::_exit(ReadFromChild(name));
@@ -55,14 +56,14 @@ TEST(SharedValueBlock, AnotherProcessReadsValuesAtTheDocumentedOffsets) {
 
 TEST(SharedValueBlock, SecondLiveInstanceIsReportedButStillWorks) {
     std::string name = UniqueBlock();
-    LinkReader first(name);
-    EXPECT_EQ(first.Store().Block().CreateError(), 0);
+    ValueStore first(name);
+    EXPECT_EQ(first.Block().CreateError(), 0);
     pid_t child = ::fork();
     if (child == 0) {
-        LinkReader second(name);
-        bool reported = second.Store().Block().CreateError() == SharedMemory::kAlreadyExists;
+        ValueStore second(name);
+        bool reported = second.Block().CreateError() == SharedMemory::kAlreadyExists;
         second.StoreValue(kEngineSlot, 84, 10.0f);
-        ::_exit(reported && second.GetValue(84) == 10.0 ? 0 : 1);
+        ::_exit(reported && second.Value(84) == 10.0 ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -73,12 +74,12 @@ TEST(SharedValueBlock, BlockLeftByACrashedInstanceIsTakenOverQuietly) {
     std::string name = UniqueBlock() + "-left";
     pid_t child = ::fork();
     if (child == 0) {
-        new LinkReader(name);
+        new ValueStore(name);
         ::_exit(0);  // leaves the block behind, as a crash would
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    LinkReader next(name);
-    EXPECT_EQ(next.Store().Block().CreateError(), 0);
-    EXPECT_TRUE(next.Store().Block().IsShared());
+    ValueStore next(name);
+    EXPECT_EQ(next.Block().CreateError(), 0);
+    EXPECT_TRUE(next.Block().IsShared());
 }

@@ -6,9 +6,10 @@
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
-#include "core/link/LinkReader.h"
+#include "core/link/LiveValues.h"
 #include "core/params/ParameterTable.h"
 #include "core/trip/VehicleTotals.h"
+#include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
@@ -36,7 +37,7 @@ struct VehicleTotalsTest : ::testing::Test {
     TempFolder folder;
     VehicleTotals totals{Path()};
     ParameterTable parameters{folder.File("PARAMTRS.DAT")};
-    LinkReader link{"/RovikTotalsTest-" + std::to_string(::getpid())};
+    LiveValues link{"/RovikTotalsTest-" + std::to_string(::getpid())};
 };
 }  // namespace
 
@@ -67,19 +68,19 @@ TEST_F(VehicleTotalsTest, WithoutVehicleDataTheFileIsNeverWritten) {
 
 TEST_F(VehicleTotalsTest, NewTotalsAreCopiedAndWrittenOnlyWhenTheyChange) {
     totals.Load();
-    link.StoreValue(kEngineSlot, 245, 1500.5f);
-    link.StoreValue(kEngineSlot, 250, 420.25f);
+    link.Store().StoreValue(kEngineSlot, 245, 1500.5f);
+    link.Store().StoreValue(kEngineSlot, 250, 420.25f);
     Refresh();
     // Engine hours were never seen and keep what was loaded.
     EXPECT_EQ(totals.Current(), (Totals{1500.5, 0.0, 420.25}));
     EXPECT_EQ(AtomicFile::Read(Path()), Doubles({1500.5, 0.0, 420.25}));
 
     Mark();
-    link.StoreValue(kEngineSlot, 245, 1500.5f);
+    link.Store().StoreValue(kEngineSlot, 245, 1500.5f);
     Refresh();
     EXPECT_FALSE(Rewritten());
 
-    link.StoreValue(kEngineSlot, 247, 12.5f);
+    link.Store().StoreValue(kEngineSlot, 247, 12.5f);
     Refresh();
     EXPECT_EQ(AtomicFile::Read(Path()), Doubles({1500.5, 12.5, 420.25}));
 }
@@ -91,10 +92,10 @@ TEST_F(VehicleTotalsTest, DistanceFollowsTheChosenPidThroughItsParameter) {
     parameters.Append(std::move(alternative));
     // The table's only other entry is road speed: an unknown PID must not read it.
     parameters.Append(std::make_unique<Parameter>());
-    link.StoreValue(kEngineSlot, 84, 55.0f);
-    link.StoreValue(kEngineSlot, 244, 100.0f);
-    link.StoreValue(kEngineSlot, 245, 7000.0f);
-    link.StoreValue(kEngineSlot, 250, 30.0f);
+    link.Store().StoreValue(kEngineSlot, 84, 55.0f);
+    link.Store().StoreValue(kEngineSlot, 244, 100.0f);
+    link.Store().StoreValue(kEngineSlot, 245, 7000.0f);
+    link.Store().StoreValue(kEngineSlot, 250, 30.0f);
     Refresh(244);
     EXPECT_EQ(totals.Current().distance, 200.0);
     EXPECT_EQ(totals.Current().fuelUsed, 30.0);
@@ -105,7 +106,7 @@ TEST_F(VehicleTotalsTest, DistanceFollowsTheChosenPidThroughItsParameter) {
 TEST_F(VehicleTotalsTest, AWriteThatFailedIsMadeOnceTheFolderTakesItAgain) {
     const std::filesystem::path inner = folder.Path() / "inner";
     VehicleTotals elsewhere((inner / VehicleTotals::kFileName).string());
-    link.StoreValue(kEngineSlot, 245, 10.0f);
+    link.Store().StoreValue(kEngineSlot, 245, 10.0f);
     elsewhere.Refresh(parameters, link, 245);
     EXPECT_FALSE(std::filesystem::exists(inner));
 

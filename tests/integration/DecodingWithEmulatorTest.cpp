@@ -3,7 +3,9 @@
 #include "Waiting.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
+#include "core/values/PreferredSourceTable.h"
 #include "support/MessageBytes.h"
+#include "support/TestLink.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 #include "vxbsim/TcpEndpoint.h"
@@ -51,12 +53,16 @@ struct Decoding : ::testing::Test {
             box->Stop();
         }
     }
-    std::uint32_t Count(int slot, unsigned pid) { return link.Store().SlotUpdateCount(slot, pid); }
+    std::uint32_t Count(int slot, unsigned pid) {
+        return linkParts.values.Store().SlotUpdateCount(slot, pid);
+    }
     bool Arrived(int slot, unsigned pid, std::uint32_t count) {
         return WaitFor(threads, [&] { return Count(slot, pid) >= count; });
     }
 
-    LinkReader link{UniqueBlock()};
+    test::TestLink linkParts{UniqueBlock()};
+
+    LinkReader& link = linkParts.link;
     LinkThreads threads{link};
     // The box's thread uses the endpoint until the box is stopped.
     std::unique_ptr<vxbsim::Endpoint> endpoint;
@@ -75,12 +81,12 @@ TEST_F(Decoding, SerialBoxBinaryFramesFillTheirSlots) {
     EXPECT_EQ(Count(kEngineSlot, 84), 2u);
     EXPECT_EQ(Count(kEngineSlot, 190), 2u);
     EXPECT_EQ(Count(kEngineSlot, 110), 2u);
-    EXPECT_EQ(link.GetValue(84), 55.0);
-    EXPECT_EQ(link.GetValue(190), 1500.0);
-    EXPECT_EQ(link.GetValue(110), 190.0);
-    EXPECT_EQ(link.Store().SlotValue(kTransmissionSlot, 177), 144.0);
-    EXPECT_FLOAT_EQ(static_cast<float>(link.GetValue(245)), 1000.0f);
-    EXPECT_EQ(link.GetStatus(), static_cast<std::uint32_t>(LinkStatus::Ok));
+    EXPECT_EQ(linkParts.values.GetValue(84), 55.0);
+    EXPECT_EQ(linkParts.values.GetValue(190), 1500.0);
+    EXPECT_EQ(linkParts.values.GetValue(110), 190.0);
+    EXPECT_EQ(linkParts.values.Store().SlotValue(kTransmissionSlot, 177), 144.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(linkParts.values.GetValue(245)), 1000.0f);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
 }
 
 TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
@@ -95,12 +101,13 @@ TEST_F(Decoding, WifiBoxTextLinesCarryBothLinks) {
     box->Send(J1708Line(kEngine) + "R0000FEE5D0070000FFFFFFFF\r\n" +
               "R0000FEE5BC070000FFFFFFFF\r\n" + "R0000FEE5DA070000FFFFFFFF\r\n" +
               "R0300F004000000300CFFFFFF\r\n" + "VXB150 2.0\r\n");
-    ASSERT_TRUE(WaitFor(threads, [&] { return link.GetBoxVersion() == "VXB150 2.0"; }));
-    EXPECT_EQ(link.GetValue(84), 55.0);
-    EXPECT_EQ(link.GetValue(110), 190.0);
+    ASSERT_TRUE(WaitFor(threads, [&] { return linkParts.box.Version() == "VXB150 2.0"; }));
+    EXPECT_EQ(linkParts.values.GetValue(84), 55.0);
+    EXPECT_EQ(linkParts.values.GetValue(110), 190.0);
     EXPECT_EQ(Count(kEngineSlot, 247), 2u);
-    EXPECT_FLOAT_EQ(static_cast<float>(link.Store().SlotValue(kEngineSlot, 247)), 100.5f);
-    EXPECT_EQ(link.Store().SlotValue(kTransmissionSlot, 190), 390.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(linkParts.values.Store().SlotValue(kEngineSlot, 247)),
+                    100.5f);
+    EXPECT_EQ(linkParts.values.Store().SlotValue(kTransmissionSlot, 190), 390.0);
     EXPECT_EQ(Count(kEngineSlot, 190), 1u);
 }
 
@@ -110,8 +117,8 @@ TEST_F(Decoding, UsbBoxReportsAVehicleThatFellSilent) {
     link.SetPortName(pty.DevicePath());
     Connect(vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb);
     box->SetScripted(false);
-    const auto ok = static_cast<std::uint32_t>(LinkStatus::Ok);
-    const auto engineSide = static_cast<std::uint32_t>(LinkStatus::EngineSideFailure);
+    const auto ok = LinkStatus::Ok;
+    const auto engineSide = LinkStatus::EngineSideFailure;
     ASSERT_TRUE(Arrived(kEngineSlot, 190, 3));
     EXPECT_EQ(link.GetStatus(), ok);
     EXPECT_GT(Count(kEngineSlot, 85), 0u);

@@ -9,6 +9,7 @@
 #include "core/WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
+#include "core/values/PreferredSourceTable.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 
@@ -72,10 +73,10 @@ TEST(FaultsWithEmulator, BothLinksAreListedAndOnlyActiveFaultsReachTheHistory) {
     ASSERT_TRUE(WaitFor(
         threads, [&] { return faults.Count() >= 4; }, 20));
     // Two more rounds of reports are repeats of the same faults.
-    const std::uint32_t seen = dashboard.Link()->Store().SlotUpdateCount(kEngineSlot, 110);
+    const std::uint32_t seen = dashboard.Values()->Store().SlotUpdateCount(kEngineSlot, 110);
     ASSERT_TRUE(WaitFor(
         threads,
-        [&] { return dashboard.Link()->Store().SlotUpdateCount(kEngineSlot, 110) >= seen + 2; },
+        [&] { return dashboard.Values()->Store().SlotUpdateCount(kEngineSlot, 110) >= seen + 2; },
         20));
     dashboard.Shutdown();
     box.Stop();

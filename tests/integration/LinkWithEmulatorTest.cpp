@@ -4,6 +4,7 @@
 
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
+#include "support/TestLink.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 #include "vxbsim/TcpEndpoint.h"
@@ -18,15 +19,16 @@ TEST(LinkWithEmulator, SerialBoxStreamsThenFallsSilent) {
     ASSERT_TRUE(pty.IsOpen());
     vxbsim::Emulator box(vxbsim::BoxModel::Vx100, pty, 20);
     box.Start();
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetPortName(pty.DevicePath());
     link.SetConnectionType(ConnectionType::Vx100Serial);
     LinkThreads threads(link);
     threads.Start();
     EXPECT_TRUE(WaitFor(threads, [&] { return link.GetByteCount() > 100; }));
-    EXPECT_EQ(link.GetStatus(), 1u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
     box.SetSilent(true);
-    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetStatus() == 3u; }));
+    EXPECT_TRUE(WaitFor(threads, [&] { return link.GetStatus() == LinkStatus::BoxSideFailure; }));
     threads.Stop();
 }
 
@@ -34,7 +36,8 @@ TEST(LinkWithEmulator, UsbBoxHearsTheVersionRequestAndQueuedCommandsInOrder) {
     vxbsim::PtyEndpoint pty;
     vxbsim::Emulator box(vxbsim::BoxModel::Vx101, pty, 20);
     box.Start();
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetPortName(pty.DevicePath());
     link.SetConnectionType(ConnectionType::Vx101Usb);
     link.SetTransmitDelay(2);
@@ -53,11 +56,12 @@ TEST(LinkWithEmulator, WifiBoxGetsTheGreetingAndStreams) {
     ASSERT_TRUE(server.IsListening());
     vxbsim::Emulator box(vxbsim::BoxModel::Vx150, server, 20);
     box.Start();
-    LinkReader link(UniqueBlock());
+    test::TestLink linkParts(UniqueBlock());
+    LinkReader& link = linkParts.link;
     link.SetHostAddress("127.0.0.1");
     link.SetTcpPort(server.Port());
     link.SetConnectionType(ConnectionType::Vx150Wifi);
-    EXPECT_EQ(link.GetStatus(), 9u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::WifiConnected);
     LinkThreads threads(link);
     threads.Start();
     EXPECT_TRUE(WaitFor(threads, [&] {

@@ -7,8 +7,8 @@
 
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
-#include "core/link/PlaybackLinkReader.h"
 #include "support/PlayToTheEnd.h"
+#include "support/TestLink.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 
@@ -45,7 +45,8 @@ TEST(RecordAndReplay, AReplayedRawLogGivesTheValuesOfTheLiveDrive) {
     vxbsim::PtyEndpoint pty;
     ASSERT_TRUE(pty.IsOpen());
     vxbsim::Emulator box(vxbsim::BoxModel::Vx100, pty, 20);
-    LinkReader live(UniqueBlock() + "-live");
+    test::TestLink liveParts(UniqueBlock() + "-live");
+    LinkReader& live = liveParts.link;
     live.RawLogging().SetFileName(path);
     ASSERT_TRUE(live.RawLogging().Start());
     live.SetPortName(pty.DevicePath());
@@ -60,7 +61,9 @@ TEST(RecordAndReplay, AReplayedRawLogGivesTheValuesOfTheLiveDrive) {
     threads.Stop();
     live.RawLogging().Stop();
 
-    PlaybackLinkReader replay(UniqueBlock() + "-replay");
+    test::TestLink replayParts(UniqueBlock() + "-replay", true);
+
+    LinkReader& replay = replayParts.link;
     replay.SetPortName(path);
     replay.SetConnectionType(ConnectionType::Vx100Serial);
     PlayToTheEnd(replay);
@@ -68,17 +71,18 @@ TEST(RecordAndReplay, AReplayedRawLogGivesTheValuesOfTheLiveDrive) {
     int compared = 0;
     for (int slot = 0; slot < kSlots; ++slot) {
         for (unsigned index = 0; index < kIndexes; ++index) {
-            if (live.Store().SlotUpdateCount(slot, index) == 0)
+            if (liveParts.values.Store().SlotUpdateCount(slot, index) == 0)
                 continue;
             ++compared;
-            EXPECT_EQ(replay.Store().SlotValue(slot, index), live.Store().SlotValue(slot, index))
+            EXPECT_EQ(replayParts.values.Store().SlotValue(slot, index),
+                      liveParts.values.Store().SlotValue(slot, index))
                 << "slot " << slot << " index " << index;
             // The header spoils the recording's first frame, so one update may be missing.
-            EXPECT_GE(replay.Store().SlotUpdateCount(slot, index) + 1,
-                      live.Store().SlotUpdateCount(slot, index));
+            EXPECT_GE(replayParts.values.Store().SlotUpdateCount(slot, index) + 1,
+                      liveParts.values.Store().SlotUpdateCount(slot, index));
         }
     }
     EXPECT_GT(compared, 25);
-    EXPECT_GT(replay.GetValue(190), 0.0);
+    EXPECT_GT(replayParts.values.GetValue(190), 0.0);
     std::filesystem::remove(path);
 }

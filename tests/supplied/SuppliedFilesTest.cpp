@@ -10,6 +10,7 @@
 #include "core/params/ParameterTable.h"
 #include "core/trip/TripHistory.h"
 #include "integration/Waiting.h"
+#include "support/TestLink.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 
@@ -76,7 +77,8 @@ TEST(SuppliedParameters, LoadWithTheEverydayValuesFirst) {
 TEST(SuppliedParameters, DefineEveryValueTheDemoVehicleSends) {
     vxbsim::PtyEndpoint pty;
     ASSERT_TRUE(pty.IsOpen());
-    LinkReader link(test::UniqueBlock());
+    test::TestLink linkParts(test::UniqueBlock());
+    LinkReader& link = linkParts.link;
     LinkThreads threads(link);
     link.SetPortName(pty.DevicePath());
     vxbsim::Emulator box(vxbsim::BoxModel::Vx100, pty, 20);
@@ -85,14 +87,14 @@ TEST(SuppliedParameters, DefineEveryValueTheDemoVehicleSends) {
     threads.Start();
     // The page-two values come with the slow messages, about once a second.
     EXPECT_TRUE(test::WaitFor(
-        threads, [&] { return link.GetUpdateCount(412) >= 2; }, 5));
+        threads, [&] { return linkParts.values.GetUpdateCount(412) >= 2; }, 5));
     threads.Stop();
     box.Stop();
 
     ParameterTable table = SuppliedParameters();
     std::set<unsigned> sent;
     for (unsigned pid = 1; pid <= 510; ++pid) {
-        if (link.GetUpdateCount(pid) != 0) {
+        if (linkParts.values.GetUpdateCount(pid) != 0) {
             sent.insert(pid);
             EXPECT_TRUE(table.IsDefined(pid)) << "PID " << pid;
         }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/link/PlaybackLinkReader.h"
+#include "core/link/LinkReader.h"
 
 namespace rovik::test {
 
 // Passes until the recording gives nothing more.
-inline void PlayToTheEnd(PlaybackLinkReader& link) {
+inline void PlayToTheEnd(LinkReader& link) {
     std::uint32_t before;
     do {
         before = link.GetByteCount();

@@ -18,6 +18,7 @@
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
+#include "core/values/PreferredSourceTable.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/params/EngineCorrectionsDialog.h"
 
@@ -110,9 +111,9 @@ struct EngineTest : InFreshFolder {
     ~EngineTest() override { frame.close(); }
     QString File(const QString& name) const { return folder.filePath(name); }
     double HorsepowerAt(float rpm) {
-        LinkReader& link = *frame.Main().State().Link();
-        link.StoreValue(kEngineSlot, 190, rpm);
-        link.StoreValue(kEngineSlot, 92, 100.0f);
+        LiveValues& link = *frame.Main().State().Values();
+        link.Store().StoreValue(kEngineSlot, 190, rpm);
+        link.Store().StoreValue(kEngineSlot, 92, 100.0f);
         return link.GetValue(509);
     }
 
@@ -180,5 +181,5 @@ TEST_F(EngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
     EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
     EXPECT_TRUE(settings.requestFuelmeter);
     EXPECT_FALSE(settings.requestOdometer);
-    EXPECT_EQ(frame.Main().State().Link()->GetAverageWindow(), 300u);
+    EXPECT_EQ(frame.Main().State().Values()->Derived().AverageWindow(), 300u);
 }

@@ -11,6 +11,7 @@
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/app/ScreenFile.h"
+#include "core/values/PreferredSourceTable.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panels/SimpleGauge.h"
 
@@ -171,7 +172,7 @@ TEST_F(PanelTest, SavingAndReadingAScreenKeepsThePanelsAndReversesTheirStacking)
 
 TEST_F(PanelTest, GaugePaintsItsLampValueAndBar) {
     ASSERT_NE(Main().State().Link(), nullptr);
-    Main().State().Link()->StoreValue(kEngineSlot, 84, 60.0f);
+    Main().State().Values()->Store().StoreValue(kEngineSlot, 84, 60.0f);
     SimpleGaugeRecord record;
     record.showWarningLamp = true;
     record.rect = {0, 0, 200, 160};

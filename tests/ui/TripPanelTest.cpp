@@ -22,6 +22,7 @@
 #include "core/trip/TankFile.h"
 #include "core/trip/TripFile.h"
 #include "core/trip/TripHistory.h"
+#include "core/values/PreferredSourceTable.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/TankMinderPanel.h"
@@ -328,8 +329,8 @@ TEST_F(TripPanelTest, NewPanelsFromTheMenuStartTheirOwnFiles) {
 
 TEST_F(TripPanelTest, TotalsFromTheLinkReachThePanelsAndODOMETERDAT) {
     Start({Odometer({0, 0, 200, 200}, false)});
-    LinkReader& link = *frame.Main().State().Link();
-    link.StoreValue(kEngineSlot, 245, 1200.0f);
+    LiveValues& link = *frame.Main().State().Values();
+    link.Store().StoreValue(kEngineSlot, 245, 1200.0f);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return Values(PanelAt<OdometerPanel>(0)).front() == "200.0"; }, 3000));
     ByteWriter expected;

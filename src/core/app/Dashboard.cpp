@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "core/app/CommandLine.h"
-#include "core/link/PlaybackLinkReader.h"
+#include "core/link/BoxSource.h"
+#include "core/link/RecordingSource.h"
 
 namespace rovik {
 
@@ -37,14 +38,16 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
 
 void Dashboard::StartLink(const std::optional<std::string>& demoSource,
                           std::vector<Notice>& notices) {
-    playingBack = demoSource.has_value();
-    if (playingBack) {
-        link = std::make_unique<PlaybackLinkReader>(sharedBlockName);
+    values = std::make_unique<LiveValues>(sharedBlockName);
+    std::unique_ptr<LinkSource> source;
+    if (demoSource) {
+        source = std::make_unique<RecordingSource>();
     } else {
-        link = std::make_unique<LinkReader>(sharedBlockName);
+        source = std::make_unique<BoxSource>();
     }
+    link = std::make_unique<LinkReader>(std::move(source), *values, box);
     link->SetFaultRecorder(&faults);
-    const SharedValueBlock& block = link->Store().Block();
+    const SharedValueBlock& block = values->Store().Block();
     if (block.CreateError() != 0) {
         notices.push_back(
             {WithCode("Failure Initializing Shared File.  Result = 0x%04X", block.CreateError()),
@@ -62,14 +65,14 @@ void Dashboard::StartLink(const std::optional<std::string>& demoSource,
     link->SetTcpPort(static_cast<std::uint16_t>(settings.tcpPort));
     link->SetConnectionType(settings.connectionType);
     link->SetTransmitDelay(settings.transmitDelay);
-    link->SetAverageWindow(settings.rollingMpgBufferSize);
-    link->SetOdometerPid(settings.odometerPid);
+    values->Derived().SetAverageWindow(settings.rollingMpgBufferSize);
+    values->Derived().SetOdometerPid(settings.odometerPid);
     LoadEngineFile(notices);
 }
 
 void Dashboard::LoadEngineFile(std::vector<Notice>& notices) {
     const std::string& name = settings.engineFileName;
-    engineFileFailed = !name.empty() && !link->LoadEngineCurve(name);
+    engineFileFailed = !name.empty() && !values->Derived().LoadEngineCurve(name);
     if (engineFileFailed) {
         notices.push_back({name + "\n has failed to load properly.\nTorque and Horsepower readings "
                                   "may be inaccurate until you select an engine file.",
@@ -78,22 +81,22 @@ void Dashboard::LoadEngineFile(std::vector<Notice>& notices) {
 }
 
 bool Dashboard::ChangeEngineFile(const std::string& path) {
-    bool loaded = link && link->LoadEngineCurve(path);
+    bool loaded = values && values->Derived().LoadEngineCurve(path);
     settings.engineFileName = loaded ? path : std::string();
     return loaded;
 }
 
 void Dashboard::Tick() {
     // What the last receive pass decoded, before anything in this tick reads the totals.
-    if (link) {
-        totals.Refresh(parameters, *link, settings.odometerPid);
+    if (values) {
+        totals.Refresh(parameters, *values, settings.odometerPid);
     }
     if (threads) {
         threads->WakeReceiver();
     }
     MainTick::Due due = tick.Advance();
-    if (due.oneSecond && link) {
-        link->AgeValues();
+    if (due.oneSecond && values) {
+        values->Age();
     }
     if (due.fiveSeconds) {
         QueueJ1939Requests();
@@ -119,6 +122,7 @@ void Dashboard::Shutdown() {
     }
     threads.reset();
     link.reset();
+    values.reset();
     parameters.Clear();
 }
 

@@ -12,9 +12,9 @@
 #include "core/diag/FaultCollector.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
-#include "core/link/SharedValueBlock.h"
 #include "core/params/ParameterTable.h"
 #include "core/trip/VehicleTotals.h"
+#include "core/values/SharedValueBlock.h"
 
 namespace rovik {
 
@@ -43,8 +43,11 @@ public:
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
+    // The values decoded from the link and derived from them; none before the start.
+    LiveValues* Values() { return values.get(); }
+    BoxState& Box() { return box; }
     // Whether the link replays a recording ("demo=") instead of talking to a box.
-    bool IsPlayingBack() const { return playingBack; }
+    bool IsPlayingBack() const { return link && !link->IsLive(); }
     FaultCollector& Faults() { return faults; }
     const VehicleTotals& Totals() const { return totals; }
     LinkThreads* Threads() { return threads.get(); }
@@ -65,13 +68,14 @@ private:
     VehicleTotals totals;
     SettingsFile settingsFile;
     Settings settings;
-    // Outlives the link, whose receive thread records into it.
+    // These outlive the link, whose receive thread records and stores into them.
     FaultCollector faults;
+    std::unique_ptr<LiveValues> values;
+    BoxState box;
     std::unique_ptr<LinkReader> link;
     std::unique_ptr<LinkThreads> threads;
     MainTick tick;
     bool engineFileFailed = false;
-    bool playingBack = false;
 };
 
 }  // namespace rovik

@@ -3,16 +3,18 @@
 #include <memory>
 
 #include "core/app/Settings.h"
-#include "core/link/LinkReader.h"
+#include "core/params/DerivedValues.h"
 #include "core/params/ParameterTable.h"
+#include "core/values/DerivedNumbers.h"
+#include "core/values/Pids.h"
 
 namespace rovik {
 
 namespace {
-constexpr unsigned kOdometerPid = 245;
-constexpr unsigned kAlternativeOdometerPid = 244;
-constexpr unsigned kHourmeterPid = 247;
-constexpr unsigned kFuelmeterPid = 250;
+constexpr unsigned kOdometerPid = pid::kTotalDistance;
+constexpr unsigned kAlternativeOdometerPid = pid::kTripDistance;
+constexpr unsigned kHourmeterPid = pid::kTotalEngineHours;
+constexpr unsigned kFuelmeterPid = pid::kTotalFuel;
 
 // The parameter with exactly this PID, if any (FindByPid falls back to the last one).
 Parameter* Defined(const ParameterTable& parameters, unsigned pid) {
@@ -75,7 +77,7 @@ EngineCorrections EngineCorrections::Current(const ParameterTable& parameters,
 }
 
 void EngineCorrections::Apply(ParameterTable& parameters, Settings& settings,
-                              LinkReader* link) const {
+                              DerivedValues* derived) const {
     settings.odometerPid = odometerPid;
     SetCorrection(parameters, kOdometerPid, odometer);
     SetCorrection(parameters, kHourmeterPid, hourmeter);
@@ -84,11 +86,11 @@ void EngineCorrections::Apply(ParameterTable& parameters, Settings& settings,
     const float distance = odometer.multiplier;
     const float hours = hourmeter.multiplier;
     const float fuel = fuelmeter.multiplier;
-    SetRatio(parameters, 9, distance, fuel);    // rolling fuel economy
-    SetRatio(parameters, 184, distance, fuel);  // instantaneous fuel economy
-    SetRatio(parameters, 183, fuel, hours);     // fuel rate
-    SetRatio(parameters, 86, distance, hours);  // cruise set speed
-    SetRatio(parameters, 84, distance, hours);  // road speed
+    SetRatio(parameters, DerivedNumbers::kRollingMpg, distance, fuel);
+    SetRatio(parameters, pid::kFuelEconomy, distance, fuel);
+    SetRatio(parameters, pid::kFuelRate, fuel, hours);
+    SetRatio(parameters, pid::kCruiseSetSpeed, distance, hours);
+    SetRatio(parameters, pid::kRoadSpeed, distance, hours);
 
     if (odometerPid == kAlternativeOdometerPid) {
         if (!parameters.IsDefined(kAlternativeOdometerPid)) {
@@ -98,14 +100,14 @@ void EngineCorrections::Apply(ParameterTable& parameters, Settings& settings,
     }
     if (rollingMpgBufferSize != settings.rollingMpgBufferSize) {
         settings.rollingMpgBufferSize = rollingMpgBufferSize;
-        if (link) {
-            link->SetAverageWindow(rollingMpgBufferSize);
+        if (derived) {
+            derived->SetAverageWindow(rollingMpgBufferSize);
         }
     }
     settings.requestFuelmeter = requestFuelmeter;
     settings.requestOdometer = requestOdometer;
-    if (link) {
-        link->SetOdometerPid(odometerPid);
+    if (derived) {
+        derived->SetOdometerPid(odometerPid);
     }
 }
 

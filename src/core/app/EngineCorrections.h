@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "core/values/Pids.h"
+
 namespace rovik {
 
-class LinkReader;
+class DerivedValues;
 class ParameterTable;
 struct Settings;
 
@@ -21,17 +23,17 @@ struct EngineCorrections {
     Correction hourmeter;
     Correction fuelmeter;
     std::uint32_t rollingMpgBufferSize = 150;
-    std::uint8_t odometerPid = 245;
+    std::uint8_t odometerPid = pid::kTotalDistance;
     bool requestFuelmeter = false;
     bool requestOdometer = false;
 
     // What the dialog starts from; a meter without a parameter shows no correction.
     static EngineCorrections Current(const ParameterTable& parameters, const Settings& settings);
 
-    // Puts the corrections into the parameters, the settings and the link (when there is
-    // one): the meters' own, those derived from them for speed, fuel rate and fuel economy,
-    // the alternative odometer PID 244 (added when missing), the window, the switches.
-    void Apply(ParameterTable& parameters, Settings& settings, LinkReader* link) const;
+    // Puts the corrections into the parameters, the settings and the derived values (when
+    // there are any): the meters' own, those derived from them for speed, fuel rate and fuel
+    // economy, the alternative odometer PID 244 (added when missing), the window, the switches.
+    void Apply(ParameterTable& parameters, Settings& settings, DerivedValues* derived) const;
 };
 
 }  // namespace rovik

@@ -7,6 +7,7 @@
 
 #include "core/app/WindowPlacement.h"
 #include "core/link/ConnectionType.h"
+#include "core/values/Pids.h"
 
 namespace rovik {
 
@@ -30,7 +31,7 @@ struct Settings {
     bool requestOdometer = false;
     bool autoRestart = false;
     // 244 or 245: which distance PID the odometer follows.
-    std::uint8_t odometerPid = 245;
+    std::uint8_t odometerPid = pid::kTotalDistance;
 
     // The frame's placement; only restored when the file held one.
     WindowPlacement windowPlacement;

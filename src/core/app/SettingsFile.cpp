@@ -7,6 +7,7 @@
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
 #include "core/io/PidBytes.h"
+#include "core/values/Pids.h"
 
 namespace rovik {
 
@@ -117,7 +118,9 @@ void ReadDataLogBlock(ByteReader& reader, Settings& settings) {
 void ReadOdometerPid(ByteReader& reader, std::uint8_t& odometerPid) {
     std::uint8_t value = 0;
     if (reader.ReadU8(value)) {
-        odometerPid = value == 244 || value == 245 ? value : Settings().odometerPid;
+        odometerPid = value == pid::kTripDistance || value == pid::kTotalDistance
+                          ? value
+                          : Settings().odometerPid;
     }
 }
 

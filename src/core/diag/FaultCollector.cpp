@@ -1,11 +1,11 @@
 #include "core/diag/FaultCollector.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace rovik {
 
 namespace {
-constexpr std::uint8_t kOccurrenceFollows = 0x80;
 constexpr std::uint8_t kInactive = 0x40;
 constexpr std::uint8_t kStandardCode = 0x20;
 constexpr std::uint8_t kSubsystem = 0x10;
@@ -23,29 +23,6 @@ std::uint64_t Identity(const FaultEntry& entry) {
 
 FaultCollector::FaultCollector(std::string historyPath, Clock clock)
     : history(std::move(historyPath)), clock(std::move(clock)) {}
-
-void FaultCollector::CollectJ1587Faults(const J1708Frame& frame, std::size_t index) {
-    // The groups end with the item's count or the message's data, whichever comes first;
-    // the checksum is no part of them.
-    if (frame.length < 2 || index + 1 >= frame.length - 1) {
-        return;
-    }
-    std::size_t at = index + 2;
-    const std::size_t end = std::min<std::size_t>(at + frame[index + 1], frame.length - 1);
-    while (at + 1 < end) {
-        const std::uint8_t code = frame[at];
-        const std::uint8_t diagnostic = frame[at + 1];
-        at += 2;
-        std::uint8_t occurrence = 0;
-        if (diagnostic & kOccurrenceFollows) {
-            if (at >= end) {
-                return;
-            }
-            occurrence = frame[at++];
-        }
-        RecordFault(frame.Mid(), code, diagnostic, occurrence, false);
-    }
-}
 
 void FaultCollector::RecordFault(std::uint8_t source, std::uint32_t code, std::uint8_t secondByte,
                                  std::uint8_t occurrence, bool isJ1939) {

@@ -34,7 +34,6 @@ public:
         std::string historyPath = DiagnosticHistory::kFileName,
         Clock clock = [] { return std::time(nullptr); });
 
-    void CollectJ1587Faults(const J1708Frame& frame, std::size_t index) override;
     void RecordFault(std::uint8_t source, std::uint32_t code, std::uint8_t secondByte,
                      std::uint8_t occurrence, bool isJ1939) override;
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "core/link/LinkReader.h"
+#include "core/link/BoxState.h"
+#include "core/link/LinkEvents.h"
 #include "core/link/MessageRouter.h"
 
 namespace rovik {
@@ -65,7 +66,7 @@ void LineDispatcher::ReadJ1708Statistics(const FrameBuffer& line) {
     if (line.Length() < kJ1708StatisticsLength) {
         return;
     }
-    BoxStatistics& statistics = link.Statistics();
+    BoxStatistics& statistics = box.Statistics();
     const std::uint32_t previousGood = statistics.j1708GoodPackets;
     const std::uint32_t previousErrors = statistics.j1708Errors;
     statistics.bitGap = HexByte(line, 7);
@@ -79,7 +80,7 @@ void LineDispatcher::ReadJ1708Statistics(const FrameBuffer& line) {
 // A J1708 link with many errors for its good packets is probably a J1939 link seen through
 // the wrong wires, so its messages are dropped while J1939 traffic flows.
 void LineDispatcher::UpdateSuppression(std::uint32_t previousGood, std::uint32_t previousErrors) {
-    const BoxStatistics& statistics = link.Statistics();
+    const BoxStatistics& statistics = box.Statistics();
     const std::uint32_t good = statistics.j1708GoodPackets;
     const std::uint32_t errors = statistics.j1708Errors;
     if (good <= previousGood) {
@@ -88,14 +89,14 @@ void LineDispatcher::UpdateSuppression(std::uint32_t previousGood, std::uint32_t
     const std::uint32_t ratio =
         errors == previousErrors ? 999 : (good - previousGood) / (errors - previousErrors);
     if (ratio > 10) {
-        link.SetJ1708Suppressed(false);
+        box.SetJ1708Suppressed(false);
     } else if (ratio < 5 && statistics.j1939PacketsReceived > 3) {
-        link.SetJ1708Suppressed(true);
+        box.SetJ1708Suppressed(true);
     }
 }
 
 void LineDispatcher::ReadJ1708Message(FrameBuffer& line) {
-    if (link.IsJ1708Suppressed()) {
+    if (box.IsJ1708Suppressed()) {
         return;
     }
     // Each byte is written at or before the characters it came from, so the line can be
@@ -123,25 +124,25 @@ void LineDispatcher::ReadJ1939Message(const FrameBuffer& line) {
 }
 
 void LineDispatcher::ReadVersion(const FrameBuffer& line) {
-    link.SetBoxVersion(std::string(line.Data(), line.Data() + line.Length()));
+    box.SetVersion(std::string(line.Data(), line.Data() + line.Length()));
 }
 
 void LineDispatcher::ReadJ1939Statistics(const FrameBuffer& line) {
     if (line.Length() < kJ1939StatisticsLength) {
         return;
     }
-    BoxStatistics& statistics = link.Statistics();
+    BoxStatistics& statistics = box.Statistics();
     statistics.j1939PacketsReceived = LowFirst(line, 1);
     statistics.j1939PacketsMissed = LowFirst(line, 5);
     statistics.usbOverflows = LowFirst(line, 9);
-    link.NoteBoxReport();
+    events.NoteBoxReport(false);
 }
 
 void LineDispatcher::ReadRegister(const FrameBuffer& line) {
     if (line.Length() < kRegisterLength || line[9] != 'F') {
         return;
     }
-    link.Registers().Set(HighFirst(line, 14), HexByte(line, 18));
+    box.Registers().Set(HighFirst(line, 14), HexByte(line, 18));
 }
 
 }  // namespace rovik

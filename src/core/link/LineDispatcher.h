@@ -7,14 +7,16 @@
 
 namespace rovik {
 
-class LinkReader;
+class BoxState;
+class LinkEvents;
 class MessageRouter;
 
 // Reads the text lines of the USB and Wi-Fi boxes: vehicle messages in hexadecimal, the
 // box's statistics, its version and its register replies. Anything else is ignored.
 class LineDispatcher {
 public:
-    LineDispatcher(LinkReader& link, MessageRouter& router) : link(link), router(router) {}
+    LineDispatcher(BoxState& box, LinkEvents& events, MessageRouter& router)
+        : box(box), events(events), router(router) {}
 
     // The line, without its control characters, is in the frame buffer; J1708 lines are
     // turned into bytes in place.
@@ -29,7 +31,8 @@ private:
     void ReadJ1939Statistics(const FrameBuffer& line);
     void ReadRegister(const FrameBuffer& line);
 
-    LinkReader& link;
+    BoxState& box;
+    LinkEvents& events;
     MessageRouter& router;
 };
 

@@ -1,53 +1,29 @@
 #include "core/link/LinkReader.h"
 
-#include "core/link/PreferredSourceTable.h"
-#include "platform/SerialPort.h"
-#include "platform/TcpClient.h"
+#include "core/link/FrameSink.h"
 
 namespace rovik {
 
 namespace {
-// Long enough for a box on the local network, short enough that a missing one never holds
-// the window for long.
-constexpr int kConnectTimeoutMs = 3000;
 // Passes without a byte before the box counts as silent, without and with AutoRestart.
 constexpr std::uint32_t kSilentPasses = 60;
 constexpr std::uint32_t kSilentPassesAutoRestart = 5;
 constexpr std::uint8_t kUsbVersionInterval = 10;
 constexpr std::uint8_t kWifiVersionInterval = 30;
-
-// Numbers that stand for a value of one named slot and PID for every look-up.
-struct Redirect {
-    unsigned number;
-    int slot;
-    unsigned pid;
-};
-constexpr Redirect kRedirects[] = {{7, kBrakesSlot, 84}, {8, kBrakesSlot, 168}};
-
-// Derived numbers: their update count and raw bytes are those of the base entry.
-constexpr Redirect kDerived[] = {
-    {9, kEngineSlot, 184},         {10, kEngineSlot, 84},   {11, kEngineSlot, 84},
-    {12, kEngineSlot, 84},         {502, kEngineSlot, 184}, {503, kEngineSlot, 110},
-    {504, kTransmissionSlot, 177}, {505, kEngineSlot, 175}, {506, kEngineSlot, 105},
-    {507, kEngineSlot, 190},       {508, kEngineSlot, 84},  {509, kEngineSlot, 92},
-    {510, kEngineSlot, 92},
-};
-
-template <std::size_t N>
-const Redirect* Find(const Redirect (&table)[N], unsigned number) {
-    for (const Redirect& entry : table) {
-        if (entry.number == number) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-// The tire warning number; its value and count come from the tire receiver's state.
-constexpr unsigned kTireWarning = 501;
 }  // namespace
 
-LinkReader::LinkReader(const std::string& blockName) : store(blockName) {}
+LinkReader::LinkReader(std::unique_ptr<LinkSource> linkSource, LiveValues& liveValues,
+                       BoxState& boxState)
+    : source(std::move(linkSource)),
+      values(liveValues),
+      box(boxState),
+      framer(liveValues.Store(), boxState, *this) {
+    if (!source->IsLive()) {
+        // A recording is not recorded again, and may hold stray binary bytes among its lines.
+        rawLog.SetFileName("");
+        framer.SetHighByteClearsLine(true);
+    }
+}
 
 LinkReader::~LinkReader() {
     Close();
@@ -76,12 +52,17 @@ std::string LinkReader::GetHostAddress() const {
     return hostAddress;
 }
 
+LinkSource::Endpoint LinkReader::CurrentEndpoint() const {
+    std::lock_guard lock(settingsMutex);
+    return {connectionType, portName, hostAddress, tcpPort};
+}
+
 void LinkReader::SetConnectionType(ConnectionType type) {
-    ConnectionType old = connectionType;
-    if (open && UsesSerialPort(old) != UsesSerialPort(type)) {
+    if (open && UsesSerialPort(connectionType) != UsesSerialPort(type)) {
         Close();
     }
     connectionType = type;
+    framer.SetBinary(type == ConnectionType::Vx100Serial);
     Open();
     versionCountdown = 1;
 }
@@ -90,98 +71,16 @@ void LinkReader::Open() {
     std::lock_guard lock(transportMutex);
     ResetStreamCounts();
     CloseTransport();
-    if (UsesSerialPort(connectionType)) {
-        OpenSerial();
-    } else {
-        OpenSocket();
-    }
+    transport = source->Open(CurrentEndpoint(), [this](LinkStatus step) { SetStatus(step); });
+    open = transport != nullptr;
 }
 
 void LinkReader::ResetStreamCounts() {
-    statistics.j1708GoodPackets = 0;
-    statistics.j1708Errors = 0;
+    box.ResetJ1708Counts();
     vehicleDataSeen = 1;
     byteCount = 0;
     passCounter = 0;
     lastDataPass = 0;
-}
-
-std::string LinkReader::GetBoxVersion() const {
-    std::lock_guard lock(settingsMutex);
-    return boxVersion;
-}
-
-void LinkReader::SetBoxVersion(const std::string& version) {
-    std::lock_guard lock(settingsMutex);
-    boxVersion = version;
-}
-
-void LinkReader::NoteTraffic() {
-    if (status != static_cast<std::uint32_t>(LinkStatus::EngineSideFailure)) {
-        SetStatus(LinkStatus::Ok);
-    }
-}
-
-void LinkReader::NoteVehicleMessage() {
-    vehicleDataSeen = 1;
-    SetStatus(LinkStatus::Ok);
-}
-
-void LinkReader::NoteBoxReport() {
-    if (vehicleDataSeen.exchange(0) == 0) {
-        SetStatus(LinkStatus::EngineSideFailure);
-    }
-}
-
-void LinkReader::SetFrameSink(FrameSink* sink) {
-    std::lock_guard lock(transportMutex);
-    frameSink = sink;
-}
-
-bool LinkReader::Frame(std::size_t count) {
-    byteCount += static_cast<std::uint32_t>(count);
-    return frameSink && frameSink->Consume(readBuffer, count);
-}
-
-void LinkReader::OpenSerial() {
-    auto port = std::make_unique<SerialPort>();
-    if (!port->Open(SerialPort::DevicePath(GetPortName()))) {
-        SetStatus(LinkStatus::PortFailure);
-        return;
-    }
-    if (!port->Configure()) {
-        SetStatus(LinkStatus::PortFailure);
-        return;
-    }
-    port->RaiseDtr();
-    transport = std::move(port);
-    open = true;
-    SetStatus(LinkStatus::Starting);
-}
-
-void LinkReader::OpenSocket() {
-    // Sockets need no library start-up here, so that step cannot fail.
-    SetStatus(LinkStatus::InitializingWifi);
-    auto socket = std::make_unique<TcpClient>();
-    SetStatus(LinkStatus::InitializingSocket);
-    if (!socket->CreateSocket()) {
-        SetStatus(LinkStatus::SocketFailed);
-        return;
-    }
-    SetStatus(LinkStatus::FindingAddress);
-    if (!socket->Resolve(GetHostAddress())) {
-        SetStatus(LinkStatus::AddressNotFound);
-        return;
-    }
-    SetStatus(LinkStatus::CreatingConnection);
-    if (!socket->Connect(tcpPort, kConnectTimeoutMs)) {
-        SetStatus(LinkStatus::ConnectFailed);
-        return;
-    }
-    SetStatus(LinkStatus::WifiConnected);
-    socket->SendAll("V\r\n");
-    transport = std::move(socket);
-    open = true;
 }
 
 void LinkReader::Close() {
@@ -194,13 +93,38 @@ void LinkReader::CloseTransport() {
     open = false;
 }
 
+void LinkReader::NoteTraffic() {
+    if (status != LinkStatus::EngineSideFailure) {
+        SetStatus(LinkStatus::Ok);
+    }
+}
+
+void LinkReader::NoteVehicleMessage() {
+    vehicleDataSeen = 1;
+    SetStatus(LinkStatus::Ok);
+}
+
+void LinkReader::NoteBoxReport(bool vehicleSideFailed) {
+    if (vehicleDataSeen.exchange(0) == 0 || vehicleSideFailed) {
+        SetStatus(LinkStatus::EngineSideFailure);
+    }
+}
+
+void LinkReader::SetFrameSink(FrameSink* sink) {
+    std::lock_guard lock(transportMutex);
+    frameSink = sink;
+}
+
 void LinkReader::ReopenWhenFailed() {
-    if (!UsesSerialPort(connectionType)) {
+    const LinkStatus now = status;
+    if (!source->IsLive()) {
+        if (now == LinkStatus::PortFailure) {
+            Open();
+        }
         return;
     }
-    std::uint32_t now = status;
-    if (now == static_cast<std::uint32_t>(LinkStatus::PortFailure) ||
-        (now == static_cast<std::uint32_t>(LinkStatus::BoxSideFailure) && autoRestart)) {
+    if (UsesSerialPort(connectionType) &&
+        (now == LinkStatus::PortFailure || (now == LinkStatus::BoxSideFailure && autoRestart))) {
         Open();
     }
 }
@@ -214,16 +138,22 @@ void LinkReader::ReceivePass() {
     ReadResult chunk = ReadChunk();
     while (chunk.count > 0) {
         AcceptChunk(chunk.count);
-        // A socket is drained in one pass; a serial port gives one read per pass.
-        chunk = UsesSerialPort(connectionType) ? ReadResult{} : ReadChunk();
+        chunk = DrainsEachPass() ? ReadChunk() : ReadResult{};
     }
-    UpdateAverages();
-    RequestVersionWhenDue();
-    NoteSilence();
+    values.UpdateAverages();
+    if (source->IsLive()) {
+        RequestVersionWhenDue();
+        NoteSilence();
+    }
+}
+
+// A socket is drained in one pass; a serial port or a recording gives one read per pass.
+bool LinkReader::DrainsEachPass() const {
+    return source->IsLive() && !UsesSerialPort(connectionType);
 }
 
 ReadResult LinkReader::ReadChunk() {
-    ReadResult result = transport->Read(readBuffer, sizeof readBuffer);
+    ReadResult result = transport->Read(readBuffer, source->ReadSize());
     if (result.failed) {
         SetStatus(LinkStatus::PortFailure);
         if (!UsesSerialPort(connectionType)) {
@@ -234,17 +164,24 @@ ReadResult LinkReader::ReadChunk() {
 }
 
 void LinkReader::AcceptChunk(std::size_t count) {
-    rawLog.Append(readBuffer, count);
-    bool overrun = Frame(count);
+    const bool live = source->IsLive();
+    if (live) {
+        rawLog.Append(readBuffer, count);
+    }
+    byteCount += static_cast<std::uint32_t>(count);
+    const bool overrun = frameSink && frameSink->Consume(readBuffer, count);
     lastDataPass = passCounter;
-    NoteTraffic();
     if (overrun) {
         SetStatus(LinkStatus::PortFailure);
+    } else if (live) {
+        NoteTraffic();
+    } else {
+        SetStatus(LinkStatus::Ok);
     }
 }
 
 void LinkReader::RequestVersionWhenDue() {
-    if (status >= static_cast<std::uint32_t>(LinkStatus::PortFailure)) {
+    if (status >= LinkStatus::PortFailure) {
         return;
     }
     if (versionCountdown > 0) {
@@ -259,9 +196,9 @@ void LinkReader::RequestVersionWhenDue() {
 }
 
 void LinkReader::NoteSilence() {
-    std::uint32_t silence = passCounter - lastDataPass;
-    std::uint32_t limit = autoRestart ? kSilentPassesAutoRestart : kSilentPasses;
-    if (silence > limit && status != static_cast<std::uint32_t>(LinkStatus::PortFailure)) {
+    const std::uint32_t silence = passCounter - lastDataPass;
+    const std::uint32_t limit = autoRestart ? kSilentPassesAutoRestart : kSilentPasses;
+    if (silence > limit && status != LinkStatus::PortFailure) {
         SetStatus(LinkStatus::BoxSideFailure);
     }
 }
@@ -278,50 +215,11 @@ void LinkReader::SendOneQueuedByte() {
     if (!next || !transport) {
         return;
     }
-    int written = transport->WriteByte(*next);
+    const int written = transport->WriteByte(*next);
     // A socket send is not retried: the byte is taken whatever the send said.
     if (written == 1 || !UsesSerialPort(connectionType)) {
         transmitRing.Advance();
     }
-}
-
-void LinkReader::AgeValues() {
-    store.Age();
-}
-
-double LinkReader::GetValue(unsigned pid) const {
-    if (const Redirect* redirect = Find(kRedirects, pid)) {
-        return store.SlotValue(redirect->slot, redirect->pid);
-    }
-    if (pid == kTireWarning) {
-        return tires.UpdateWarning();
-    }
-    if (DerivedValues::IsComputed(pid)) {
-        return derived.Value(pid, store);
-    }
-    return store.Value(pid);
-}
-
-std::uint32_t LinkReader::GetUpdateCount(unsigned pid) const {
-    const Redirect* redirect = Find(kRedirects, pid);
-    if (!redirect) {
-        redirect = Find(kDerived, pid);
-    }
-    if (redirect) {
-        return store.SlotUpdateCount(redirect->slot, redirect->pid);
-    }
-    return pid == kTireWarning ? tires.FrameCount() : store.UpdateCount(pid);
-}
-
-const std::uint8_t* LinkReader::GetRawBytes(unsigned pid) const {
-    const Redirect* redirect = Find(kRedirects, pid);
-    if (!redirect) {
-        redirect = Find(kDerived, pid);
-    }
-    if (redirect) {
-        return store.SlotRawBytes(redirect->slot, redirect->pid);
-    }
-    return pid == kTireWarning ? tires.WarningBytes() : store.RawBytes(pid);
 }
 
 }  // namespace rovik

@@ -4,7 +4,8 @@
 
 namespace rovik {
 
-const char* LinkStatusText(std::uint32_t code) {
+const char* LinkStatusText(LinkStatus status) {
+    const auto code = static_cast<std::uint32_t>(status);
     static constexpr std::array<const char*, 14> kTexts = {
         "Starting",
         "Ok",

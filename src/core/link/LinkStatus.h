@@ -23,7 +23,7 @@ enum class LinkStatus : std::uint32_t {
     WifiFailed = 13,
 };
 
-// The text shown for a status code; "Error" for codes outside the list.
-const char* LinkStatusText(std::uint32_t code);
+// The text shown for a status; "Error" for a code outside the list.
+const char* LinkStatusText(LinkStatus status);
 
 }  // namespace rovik

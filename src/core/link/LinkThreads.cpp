@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "core/link/LinkReader.h"
@@ -85,11 +86,12 @@ void LinkThreads::TransmitLoop() {
     std::unique_lock lock(mutex);
     while (threadRunning) {
         lock.unlock();
-        if (link.GetStatus() != static_cast<std::uint32_t>(LinkStatus::PortFailure)) {
+        if (link.GetStatus() != LinkStatus::PortFailure) {
             link.SendOneQueuedByte();
         }
         lock.lock();
-        auto delay = std::chrono::milliseconds(link.GetTransmitDelay());
+        // A delay of 0 would spin a whole core on an empty ring.
+        auto delay = std::chrono::milliseconds(std::max<std::uint32_t>(1, link.GetTransmitDelay()));
         changed.wait_for(lock, delay, [this] { return !threadRunning; });
     }
 }

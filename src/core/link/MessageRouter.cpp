@@ -1,7 +1,9 @@
 #include "core/link/MessageRouter.h"
 
-#include "core/link/LinkReader.h"
-#include "core/tires/TireFrameReceiver.h"
+#include "core/link/BoxState.h"
+#include "core/link/LinkEvents.h"
+#include "core/values/Pids.h"
+#include "core/values/PreferredSourceTable.h"
 
 namespace rovik {
 
@@ -10,9 +12,6 @@ namespace {
 constexpr std::size_t kShortestMessage = 2;
 constexpr std::uint8_t kBoxStatisticsMid = 196;
 constexpr std::size_t kBoxStatisticsLength = 11;
-constexpr std::uint8_t kFirstTireMid = 166;
-constexpr std::uint8_t kLastTireMid = 169;
-constexpr std::uint8_t kPageEscape = 255;
 
 std::uint32_t LittleEndian32(const J1708Frame& frame, std::size_t first) {
     return frame[first] | frame[first + 1] << 8 | frame[first + 2] << 16 |
@@ -33,8 +32,8 @@ int SlotForMid(std::uint8_t mid) {
 }
 }  // namespace
 
-MessageRouter::MessageRouter(LinkReader& owner)
-    : link(owner), j1587(owner.Store()), j1939(owner.Store()) {}
+MessageRouter::MessageRouter(ValueStore& store, BoxState& boxState, LinkEvents& linkEvents)
+    : box(boxState), events(linkEvents), j1587(store), j1939(store) {}
 
 void MessageRouter::SetFaultRecorder(FaultRecorder* recorder) {
     j1587.SetFaultRecorder(recorder);
@@ -53,14 +52,10 @@ void MessageRouter::CheckFrame(const FrameBuffer& buffer) {
     if (sum != 0) {
         return;
     }
-    link.NoteTraffic();
+    events.NoteTraffic();
     const std::uint8_t mid = frame.Mid();
     if (mid == kBoxStatisticsMid) {
         ReadBoxStatistics(frame);
-    } else if (mid >= kFirstTireMid && mid <= kLastTireMid) {
-        if (tires) {
-            tires->ReceiveTireFrame(frame);
-        }
     } else if (SlotForMid(mid) >= 0) {
         RouteVehicleMessage(frame);
     }
@@ -71,23 +66,20 @@ void MessageRouter::ReadBoxStatistics(const J1708Frame& frame) {
     if (frame.length < kBoxStatisticsLength) {
         return;
     }
-    BoxStatistics& statistics = link.Statistics();
+    BoxStatistics& statistics = box.Statistics();
     statistics.j1708GoodPackets = LittleEndian32(frame, 1);
     statistics.j1708Errors = LittleEndian32(frame, 5);
-    if (frame[9] != 0) {
-        link.SetStatus(LinkStatus::EngineSideFailure);
-    }
-    link.NoteBoxReport();
+    events.NoteBoxReport(frame[9] != 0);
 }
 
 void MessageRouter::RouteVehicleMessage(const J1708Frame& frame) {
-    link.NoteVehicleMessage();
-    const bool pageTwo = frame[1] == kPageEscape;
+    events.NoteVehicleMessage();
+    const bool pageTwo = frame[1] == pid::kPageEscape;
     j1587.DecodeJ1587(frame, pageTwo ? kPageTwoSlot : SlotForMid(frame.Mid()));
 }
 
 void MessageRouter::RouteJ1939(const J1939Frame& frame) {
-    link.NoteVehicleMessage();
+    events.NoteVehicleMessage();
     j1939.DecodeJ1939(frame);
 }
 

@@ -1,7 +1,5 @@
 #include "core/link/PacketFramer.h"
 
-#include "core/link/LinkReader.h"
-
 namespace rovik {
 
 namespace {
@@ -13,13 +11,14 @@ constexpr std::uint8_t kLastControl = 31;
 constexpr std::uint8_t kFirstHighByte = 128;
 }  // namespace
 
-PacketFramer::PacketFramer(LinkReader& owner) : link(owner), router(owner), lines(owner, router) {}
+PacketFramer::PacketFramer(ValueStore& store, BoxState& box, LinkEvents& events)
+    : router(store, box, events), lines(box, events, router) {}
 
 bool PacketFramer::Consume(const std::uint8_t* bytes, std::size_t count) {
-    const bool binary = link.GetConnectionType() == ConnectionType::Vx100Serial;
+    const bool binaryFrames = binary;
     bool overrun = false;
     for (std::size_t i = 0; i < count; ++i) {
-        overrun |= binary ? TakeBinaryByte(bytes[i]) : TakeTextByte(bytes[i]);
+        overrun |= binaryFrames ? TakeBinaryByte(bytes[i]) : TakeTextByte(bytes[i]);
     }
     return overrun;
 }

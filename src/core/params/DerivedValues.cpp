@@ -2,30 +2,21 @@
 
 #include <algorithm>
 
-#include "core/link/PreferredSourceTable.h"
-#include "core/link/ValueStore.h"
+#include "core/values/DerivedNumbers.h"
+#include "core/values/Pids.h"
+#include "core/values/PreferredSourceTable.h"
+#include "core/values/ValueStore.h"
 
 namespace rovik {
 
 namespace {
-enum Number : unsigned {
-    kRollingMpg = 9,
-    kAcceleration = 10,
-    kBraking = 11,
-    kPeakAcceleration = 12,
-    kRecentMpg = 502,
-    kFirstPeak = 503,
-    kLastPeak = 508,
-    kHorsepower = 509,
-    kTorque = 510,
-};
-
-constexpr unsigned kRoadSpeed = 84;
-constexpr unsigned kLoad = 92;
-constexpr unsigned kFuelRate = 183;
-constexpr unsigned kFuelEconomy = 184;
-constexpr unsigned kEngineSpeed = 190;
-constexpr unsigned kTotalFuel = 250;
+using N = DerivedNumbers;
+using pid::kEngineSpeed;
+using pid::kFuelEconomy;
+using pid::kFuelRate;
+using pid::kPercentLoad;
+using pid::kRoadSpeed;
+using pid::kTotalFuel;
 
 // Below this speed fuel economy means little, so nothing is sampled.
 constexpr float kSamplingSpeed = 20.0f;
@@ -37,14 +28,10 @@ constexpr float kUnknownDistanceFuel = 7.5f;
 constexpr double kLeastKnownDistance = 1.0;
 }  // namespace
 
-const std::array<DerivedValues::Peak, 6> DerivedValues::kPeaks = {{
-    {kEngineSlot, 110, 999.9f},        // coolant temperature
-    {kTransmissionSlot, 177, 999.9f},  // transmission oil temperature
-    {kEngineSlot, 175, 999.9f},        // oil temperature
-    {kEngineSlot, 105, 999.9f},        // intake manifold temperature
-    {kEngineSlot, kEngineSpeed, 9999.9f},
-    {kEngineSlot, kRoadSpeed, 199.9f},
-}};
+// The most each maximum may read, in the order of the numbers from 503: temperatures, engine
+// speed, road speed.
+const std::array<float, DerivedValues::kPeakCount> DerivedValues::kPeakLimits = {
+    999.9f, 999.9f, 999.9f, 999.9f, 9999.9f, 199.9f};
 
 DerivedValues::DerivedValues() = default;
 
@@ -57,9 +44,10 @@ void DerivedValues::UpdateAverages(const ValueStore& store) {
     std::lock_guard lock(mutex);
     SampleFuelEconomy(store, speed);
     ++passCounter;
-    for (std::size_t i = 0; i < kPeaks.size(); ++i) {
-        auto value = static_cast<float>(store.SlotValue(kPeaks[i].slot, kPeaks[i].pid));
-        peaks[i].Update(value, passCounter, kPeaks[i].limit);
+    for (unsigned i = 0; i < kPeakCount; ++i) {
+        const DerivedNumbers::Base base = *N::BaseOf(N::kPeakCoolantTemperature + i);
+        auto value = static_cast<float>(store.SlotValue(base.slot, base.pid));
+        peaks[i].Update(value, passCounter, kPeakLimits[i]);
     }
     acceleration.Add(speed);
 }
@@ -123,34 +111,29 @@ bool DerivedValues::LoadEngineCurve(const std::string& path) {
     return true;
 }
 
-bool DerivedValues::IsComputed(unsigned number) {
-    return (number >= kRollingMpg && number <= kPeakAcceleration) ||
-           (number >= kRecentMpg && number <= kTorque);
-}
-
 double DerivedValues::Value(unsigned number, const ValueStore& store) const {
     std::lock_guard lock(mutex);
     switch (number) {
-        case kRollingMpg:
+        case N::kRollingMpg:
             return rolling.Economy(Engine(store, kFuelEconomy));
-        case kAcceleration:
+        case N::kAcceleration:
             return acceleration.Acceleration();
-        case kBraking:
+        case N::kBraking:
             return acceleration.Braking();
-        case kPeakAcceleration:
+        case N::kPeakAcceleration:
             return acceleration.PeakAcceleration();
-        case kRecentMpg:
+        case N::kRecentMpg:
             return recent.Economy(Engine(store, kFuelEconomy));
-        case kHorsepower:
-        case kTorque: {
-            auto column = number == kHorsepower ? EngineCurve::Column::Horsepower
-                                                : EngineCurve::Column::Torque;
-            return curve.CurveValue(column, Engine(store, kEngineSpeed)) * Engine(store, kLoad) *
-                   0.01;
+        case N::kHorsepower:
+        case N::kTorque: {
+            auto column = number == N::kHorsepower ? EngineCurve::Column::Horsepower
+                                                   : EngineCurve::Column::Torque;
+            return curve.CurveValue(column, Engine(store, kEngineSpeed)) *
+                   Engine(store, kPercentLoad) * 0.01;
         }
         default:
-            if (number >= kFirstPeak && number <= kLastPeak) {
-                return peaks[number - kFirstPeak].Reading();
+            if (number >= N::kPeakCoolantTemperature && number <= N::kPeakRoadSpeed) {
+                return peaks[number - N::kPeakCoolantTemperature].Reading();
             }
             return 0.0;
     }

@@ -10,6 +10,7 @@
 #include "core/params/EngineCurve.h"
 #include "core/params/FuelEconomyWindow.h"
 #include "core/params/PeakTracker.h"
+#include "core/values/Pids.h"
 
 namespace rovik {
 
@@ -39,18 +40,12 @@ public:
     // Reads an engine file over the curve; false and the curve unchanged when it cannot.
     bool LoadEngineCurve(const std::string& path);
 
-    // Whether the number is one of those computed here: 9 to 12 and 502 to 510.
-    static bool IsComputed(unsigned number);
     // The value of a computed number; 0 for any other.
     double Value(unsigned number, const ValueStore& store) const;
 
 private:
-    struct Peak {
-        int slot;
-        unsigned pid;
-        float limit;
-    };
-    static const std::array<Peak, 6> kPeaks;
+    static constexpr unsigned kPeakCount = 6;
+    static const std::array<float, kPeakCount> kPeakLimits;
 
     void SampleFuelEconomy(const ValueStore& store, float speed);
     void Seed(const ValueStore& store);
@@ -60,10 +55,10 @@ private:
     FuelEconomyWindow rolling{kMaxRollingWindow};
     FuelEconomyWindow recent{kRecentWindow};
     std::uint32_t passCounter = 0;
-    std::array<PeakTracker, 6> peaks;
+    std::array<PeakTracker, kPeakCount> peaks;
     AccelerationHistory acceleration;
     EngineCurve curve;
-    std::atomic<unsigned> odometerPid{245};
+    std::atomic<unsigned> odometerPid{pid::kTotalDistance};
 };
 
 }  // namespace rovik

@@ -1,20 +1,24 @@
 #include "core/params/J1587Decoder.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/diag/FaultRecorder.h"
-#include "core/link/PreferredSourceTable.h"
-#include "core/link/ValueStore.h"
 #include "core/params/TransmissionMode.h"
+#include "core/values/Pids.h"
+#include "core/values/PreferredSourceTable.h"
+#include "core/values/ValueStore.h"
 
 namespace rovik {
 
 namespace {
-constexpr std::uint8_t kPageEscape = 255;
-constexpr std::uint8_t kDiagnostics = 194;
-constexpr std::uint8_t kTransmissionRange = 162;
-constexpr std::uint8_t kTotalFuel = 250;
-constexpr unsigned kTransmissionMode = 13;
+using pid::kDiagnostics;
+using pid::kPageEscape;
+using pid::kRangeSelected;
+using pid::kTotalFuel;
+using pid::kTransmissionMode;
+// A diagnostic code's byte with this bit is followed by its occurrence count.
+constexpr std::uint8_t kOccurrenceFollows = 0x80;
 // A total-fuel reading this large cannot be real and would spoil the fuel figures.
 constexpr double kTotalFuelLimit = 100000.0;
 
@@ -91,7 +95,7 @@ std::size_t J1587Decoder::DecodeItem(const J1708Frame& frame, std::size_t index,
     const std::size_t checksum = frame.length - 1;
     const std::uint8_t pid = frame[index];
     if (pid == kDiagnostics && slot != kPageTwoSlot && faults) {
-        faults->CollectJ1587Faults(frame, index);
+        ReportFaults(frame, index);
     }
     if (pid >= 254) {
         return 0;
@@ -128,7 +132,7 @@ void J1587Decoder::StoreTwoByteItem(const J1708Frame& frame, std::size_t index, 
     store.StoreRawBytes(slot, pid, frame.bytes + index + 1, 2);
     store.StoreValue(slot, pid, static_cast<float>(raw) * Resolution(pid, slot == kPageTwoSlot));
     // On page two this index is another PID, which says nothing about the transmission.
-    if (pid == kTransmissionRange && slot != kPageTwoSlot) {
+    if (pid == kRangeSelected && slot != kPageTwoSlot) {
         // The selected range's second character gives the mode; any other stores 0.
         store.StoreValue(slot, kTransmissionMode,
                          TransmissionMode(frame[index + 2]).value_or(0.0f));
@@ -149,6 +153,30 @@ void J1587Decoder::StoreTotalFuel(const J1708Frame& frame, std::size_t index, in
         static_cast<double>(LittleEndian(frame, index + 2, count)) * Resolution(kTotalFuel, false);
     if (gallons < kTotalFuelLimit) {
         store.StoreValue(slot, kTotalFuel, static_cast<float>(gallons));
+    }
+}
+
+// The codes of a diagnostic item, each a code byte and a diagnostic byte, with the occurrence
+// count after them when the diagnostic byte says so. The groups end with the item's count or
+// the message's data, whichever comes first; the checksum is no part of them.
+void J1587Decoder::ReportFaults(const J1708Frame& frame, std::size_t index) {
+    if (index + 1 >= frame.length - 1) {
+        return;
+    }
+    std::size_t at = index + 2;
+    const std::size_t end = std::min<std::size_t>(at + frame[index + 1], frame.length - 1);
+    while (at + 1 < end) {
+        const std::uint8_t code = frame[at];
+        const std::uint8_t diagnostic = frame[at + 1];
+        at += 2;
+        std::uint8_t occurrence = 0;
+        if (diagnostic & kOccurrenceFollows) {
+            if (at >= end) {
+                return;
+            }
+            occurrence = frame[at++];
+        }
+        faults->RecordFault(frame.Mid(), code, diagnostic, occurrence, false);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/link/J1708Frame.h"
+#include "core/values/J1708Frame.h"
 
 namespace rovik {
 
@@ -29,6 +29,8 @@ private:
     void StoreTwoByteItem(const J1708Frame& frame, std::size_t index, int slot);
     void StoreCountedItem(const J1708Frame& frame, std::size_t index, int slot);
     void StoreTotalFuel(const J1708Frame& frame, std::size_t index, int slot);
+    // Hands each code of a diagnostic item to the fault recorder.
+    void ReportFaults(const J1708Frame& frame, std::size_t index);
 
     ValueStore& store;
     FaultRecorder* faults = nullptr;

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "core/diag/FaultRecorder.h"
-#include "core/link/PreferredSourceTable.h"
-#include "core/link/ValueStore.h"
 #include "core/params/TransmissionMode.h"
+#include "core/values/PreferredSourceTable.h"
+#include "core/values/ValueStore.h"
 
 namespace rovik {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/link/J1939Frame.h"
 #include "core/params/TransportReassembly.h"
+#include "core/values/J1939Frame.h"
 
 namespace rovik {
 

@@ -3,7 +3,7 @@
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
 #include "core/io/PidBytes.h"
-#include "core/link/ValueLookup.h"
+#include "core/values/ValueLookup.h"
 
 namespace rovik {
 

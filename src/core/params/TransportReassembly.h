@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/link/J1939Frame.h"
+#include "core/values/J1939Frame.h"
 
 namespace rovik {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/link/SharedValueBlock.h"
+#include "core/values/SharedValueBlock.h"
 
 namespace rovik {
 

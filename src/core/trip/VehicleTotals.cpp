@@ -5,8 +5,8 @@
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteReader.h"
 #include "core/io/ByteWriter.h"
-#include "core/link/ValueLookup.h"
 #include "core/params/ParameterTable.h"
+#include "core/values/ValueLookup.h"
 
 namespace rovik {
 

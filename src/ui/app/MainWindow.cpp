@@ -266,7 +266,8 @@ void MainWindow::EditEngineCorrections() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    dialog.Result().Apply(parameters, settings, dashboard.Link());
+    dialog.Result().Apply(parameters, settings,
+                          dashboard.Values() ? &dashboard.Values()->Derived() : nullptr);
     SaveSettings();
     SaveParameters();
 }

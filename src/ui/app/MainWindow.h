@@ -41,7 +41,7 @@ public:
     Dashboard& State() { return dashboard; }
     const QTimer& MainTimer() const { return mainTimer; }
     // Where panels read live values; none before the link exists.
-    const ValueLookup* Values() { return dashboard.Link(); }
+    const ValueLookup* Values() { return dashboard.Values(); }
     const ParameterTable& Parameters() { return dashboard.Parameters(); }
 
     // The panels, in creation order, and the one with the focus.

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "core/link/SharedValueBlock.h"
+#include "core/values/SharedValueBlock.h"
 
 namespace rovik {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/link/FreshnessTable.h"
-#include "core/link/SharedValueBlock.h"
+#include "core/values/FreshnessTable.h"
+#include "core/values/SharedValueBlock.h"
 
 namespace rovik {
 

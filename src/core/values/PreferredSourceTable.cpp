@@ -1,4 +1,4 @@
-#include "core/link/PreferredSourceTable.h"
+#include "core/values/PreferredSourceTable.h"
 
 namespace rovik {
 

@@ -1,9 +1,9 @@
-#include "core/link/ValueStore.h"
+#include "core/values/ValueStore.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "core/link/PreferredSourceTable.h"
+#include "core/values/PreferredSourceTable.h"
 
 namespace rovik {
 

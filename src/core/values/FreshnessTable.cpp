@@ -1,4 +1,4 @@
-#include "core/link/FreshnessTable.h"
+#include "core/values/FreshnessTable.h"
 
 namespace rovik {
 

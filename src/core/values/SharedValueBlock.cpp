@@ -1,4 +1,4 @@
-#include "core/link/SharedValueBlock.h"
+#include "core/values/SharedValueBlock.h"
 
 #include <new>
 
