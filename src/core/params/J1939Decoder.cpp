@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "core/diag/FaultRecorder.h"
+#include "core/params/J1939Fields.h"
 #include "core/params/TransmissionMode.h"
+#include "core/values/Pids.h"
 #include "core/values/PreferredSourceTable.h"
 #include "core/values/ValueStore.h"
 
@@ -13,13 +15,18 @@ namespace rovik {
 namespace {
 constexpr std::uint32_t kTransportAnnounce = 60416;
 constexpr std::uint32_t kTransportData = 60160;
+constexpr std::uint32_t kRetarder = 61440;
+constexpr std::uint32_t kTransmission2 = 61445;
+constexpr std::uint32_t kVehicleDistance = 65217;
 constexpr std::uint32_t kDm1 = 65226;
+constexpr std::uint32_t kEngineHours = 65253;
+constexpr std::uint32_t kFuelConsumption = 65257;
+constexpr std::uint32_t kCruiseControl = 65265;
 constexpr std::uint8_t kEngineSource = 128;
 constexpr std::uint8_t kTransmissionSource = 130;
-constexpr unsigned kTransmissionMode = 13;
-constexpr unsigned kSelectedRange = 162;
-constexpr unsigned kCurrentRange = 163;
-constexpr unsigned kCruiseStatus = 85;
+// The retarder's percent is stored only for readings below this.
+constexpr std::uint8_t kRetarderNotReading = 254;
+constexpr double kRetarderOffset = 125.0;
 
 // Field readers: a value, 0 for a field that reports an error, nothing when not available.
 using Field = std::optional<float>;
@@ -35,28 +42,29 @@ Field Scaled(std::uint64_t raw, std::uint64_t lastValid, std::uint64_t notAvaila
     return static_cast<float>(static_cast<double>(raw) * resolution + offset);
 }
 
-Field Byte(const J1939Frame& frame, int k, double resolution, double offset = 0.0) {
-    return Scaled(frame.data[k], 250, 255, resolution, offset);
-}
-
-Field Word(const J1939Frame& frame, int k, double resolution, double offset = 0.0) {
-    const std::uint64_t raw = frame.data[k] + 256u * frame.data[k + 1];
-    return Scaled(raw, 65530, 65535, resolution, offset);
-}
-
-Field DoubleWord(const J1939Frame& frame, int k, double resolution) {
+// Whole bytes, low byte first: of the top codes of the width, the highest is "not
+// available" and the four below it are errors.
+Field Bytes(const J1939Frame& frame, int first, int count, double resolution, double offset) {
     std::uint64_t raw = 0;
-    for (int i = 3; i >= 0; --i) {
-        raw = (raw << 8) | frame.data[k + i];
+    for (int i = count - 1; i >= 0; --i) {
+        raw = (raw << 8) | frame.data[first + i];
     }
-    return Scaled(raw, 4294967290ull, 4294967295ull, resolution, 0.0);
+    const std::uint64_t notAvailable = (std::uint64_t{1} << (8 * count)) - 1;
+    return Scaled(raw, notAvailable - 5, notAvailable, resolution, offset);
 }
 
 // An n-bit status field: the top code is "not available", the one below it an error.
-Field Bits(const J1939Frame& frame, int k, int shift, int width) {
+Field Bits(const J1939Frame& frame, int k, int shift, int width, double resolution = 1.0) {
     const unsigned top = (1u << width) - 1;
     const unsigned raw = (frame.data[k] >> shift) & top;
-    return Scaled(raw, top - 2, top, 1.0, 0.0);
+    return Scaled(raw, top - 2, top, resolution, 0.0);
+}
+
+Field Read(const J1939Frame& frame, const J1939Fields::Field& field) {
+    if (field.bits % 8 != 0) {
+        return Bits(frame, field.byte, field.shift, field.bits, field.scale);
+    }
+    return Bytes(frame, field.byte, field.bits / 8, field.scale, field.offset);
 }
 
 // The current gear as the J1587 range character, or 0 when it has none.
@@ -96,113 +104,40 @@ void J1939Decoder::DecodeJ1939(const J1939Frame& frame) {
         }
         return;
     }
-    if (!DecodePowertrain(frame, slot) && !DecodeTemperatures(frame, slot)) {
-        DecodeVehicle(frame, slot) || DecodeTotals(frame, slot);
+    for (const J1939Fields::Field& field : J1939Fields::Of(frame.pgn)) {
+        Store(slot, field.pid, Read(frame, field));
     }
+    DecodeSpecialFields(frame, slot);
 }
 
-bool J1939Decoder::DecodePowertrain(const J1939Frame& frame, int slot) {
+void J1939Decoder::DecodeSpecialFields(const J1939Frame& frame, int slot) {
     switch (frame.pgn) {
-        case 61440:
-            if (frame.data[1] < 254) {
-                store.StoreValue(slot, 122, static_cast<float>(125 - frame.data[1]));
+        case kRetarder:
+            if (frame.data[1] < kRetarderNotReading) {
+                store.StoreValue(slot, pid::kRetarderPercent,
+                                 static_cast<float>(kRetarderOffset - frame.data[1]));
             }
-            return true;
-        case 61442:
-            Store(slot, 191, Word(frame, 1, 0.125));
-            return true;
-        case 61443:
-            Store(slot, 91, Byte(frame, 1, 0.4));
-            Store(slot, 92, Byte(frame, 2, 1.0));
-            return true;
-        case 61444:
-            Store(slot, 190, Word(frame, 3, 0.125));
-            return true;
-        case 61445:
+            break;
+        case kTransmission2:
             DecodeTransmission2(frame, slot);
-            return true;
-        case 65110:
-            Store(slot, 225, Byte(frame, 0, 0.4));
-            Store(slot, 215, Byte(frame, 1, 1.8, -40.0));
-            Store(slot, 204, Bits(frame, 4, 5, 3));
-            Store(slot, 35, Byte(frame, 6, 0.4));
-            return true;
-        case 65213:
-            Store(slot, 207, Byte(frame, 0, 0.4));
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool J1939Decoder::DecodeTemperatures(const J1939Frame& frame, int slot) {
-    switch (frame.pgn) {
-        case 65262:
-            Store(slot, 110, Byte(frame, 0, 1.8, -40.0));
-            Store(slot, 174, Byte(frame, 1, 1.8, -40.0));
-            Store(slot, 175, Word(frame, 2, 0.05625, -459.4));
-            return true;
-        case 65269:
-            Store(slot, 171, Word(frame, 3, 0.05625, -459.4));
-            return true;
-        case 65270:
-            Store(slot, 102, Byte(frame, 1, 0.29008));
-            Store(slot, 105, Byte(frame, 2, 1.8, -40.0));
-            return true;
-        case 65272:
-            Store(slot, 177, Word(frame, 4, 0.05625, -459.4));
-            return true;
-        case 65275:
-            Store(slot, 120, Byte(frame, 1, 1.8, -40.0));
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool J1939Decoder::DecodeVehicle(const J1939Frame& frame, int slot) {
-    switch (frame.pgn) {
-        case 65226:
-            DecodeSingleFrameFaults(frame, slot);
-            return true;
-        case 65263:
-            Store(slot, 100, Byte(frame, 3, 0.58015));
-            return true;
-        case 65265:
-            Store(slot, 84, Word(frame, 1, 0.00242775));
-            Store(slot, 86, Byte(frame, 5, 0.6215));
+            break;
+        case kCruiseControl:
             DecodeCruiseStatus(frame, slot);
-            return true;
-        case 65266:
-            Store(slot, 183, Word(frame, 0, 0.013208603));
-            Store(slot, 184, Word(frame, 2, 0.0046));
-            return true;
-        case 65271:
-            Store(slot, 168, Word(frame, 4, 0.05));
-            Store(slot, 158, Word(frame, 6, 0.05));
-            return true;
+            break;
+        case kDm1:
+            DecodeSingleFrameFaults(frame, slot);
+            break;
+        case kVehicleDistance:
+            StoreTotal(distance, slot, pid::kTotalDistance, Bytes(frame, 0, 4, 0.003106856, 0.0));
+            break;
+        case kEngineHours:
+            StoreTotal(engineHours, slot, pid::kTotalEngineHours, Bytes(frame, 0, 4, 0.05, 0.0));
+            break;
+        case kFuelConsumption:
+            StoreTotal(fuelUsed, slot, pid::kTotalFuel, Bytes(frame, 4, 4, 0.13208602, 0.0));
+            break;
         default:
-            return false;
-    }
-}
-
-bool J1939Decoder::DecodeTotals(const J1939Frame& frame, int slot) {
-    switch (frame.pgn) {
-        case 65217:
-            StoreTotal(distance, slot, 245, DoubleWord(frame, 0, 0.003106856));
-            return true;
-        case 65244:
-            Store(slot, 236, DoubleWord(frame, 0, 0.13208602));
-            Store(slot, 235, DoubleWord(frame, 4, 0.05));
-            return true;
-        case 65253:
-            StoreTotal(engineHours, slot, 247, DoubleWord(frame, 0, 0.05));
-            return true;
-        case 65257:
-            StoreTotal(fuelUsed, slot, 250, DoubleWord(frame, 4, 0.13208602));
-            return true;
-        default:
-            return false;
+            break;
     }
 }
 
@@ -217,15 +152,15 @@ void J1939Decoder::StoreTotal(Total& total, int slot, unsigned pid, std::optiona
 void J1939Decoder::DecodeTransmission2(const J1939Frame& frame, int slot) {
     const std::uint8_t requested = frame.data[4];
     if (requested < 250) {
-        store.StoreRawBytes(slot, kSelectedRange, &requested, 1);
-        store.MarkUpdated(slot, kSelectedRange);
+        store.StoreRawBytes(slot, pid::kRangeSelected, &requested, 1);
+        store.MarkUpdated(slot, pid::kRangeSelected);
     }
     const auto gear = static_cast<std::uint8_t>(GearCharacter(frame.data[3]));
     if (gear != 0) {
-        store.StoreRawBytes(slot, kCurrentRange, &gear, 1);
-        store.MarkUpdated(slot, kCurrentRange);
+        store.StoreRawBytes(slot, pid::kRangeAttained, &gear, 1);
+        store.MarkUpdated(slot, pid::kRangeAttained);
     }
-    Store(slot, kTransmissionMode, TransmissionMode(frame.data[5]));
+    Store(slot, pid::kTransmissionMode, TransmissionMode(frame.data[5]));
 }
 
 void J1939Decoder::DecodeCruiseStatus(const J1939Frame& frame, int slot) {
@@ -244,7 +179,7 @@ void J1939Decoder::DecodeCruiseStatus(const J1939Frame& frame, int slot) {
         const auto mask = static_cast<std::uint8_t>(1u << s.bit);
         cruiseStatus = *state != 0.0f ? (cruiseStatus | mask) : (cruiseStatus & ~mask);
     }
-    store.StoreValue(slot, kCruiseStatus, cruiseStatus);
+    store.StoreValue(slot, pid::kCruiseStatus, cruiseStatus);
 }
 
 void J1939Decoder::DecodeSingleFrameFaults(const J1939Frame& frame, int slot) {

@@ -27,10 +27,9 @@ private:
         float limit;
     };
 
-    bool DecodePowertrain(const J1939Frame& frame, int slot);
-    bool DecodeTemperatures(const J1939Frame& frame, int slot);
-    bool DecodeVehicle(const J1939Frame& frame, int slot);
-    bool DecodeTotals(const J1939Frame& frame, int slot);
+    // The groups whose fields are not stored as they stand: totals, the retarder, the
+    // transmission's range and mode, cruise switches, faults.
+    void DecodeSpecialFields(const J1939Frame& frame, int slot);
     void DecodeTransmission2(const J1939Frame& frame, int slot);
     void DecodeCruiseStatus(const J1939Frame& frame, int slot);
     void DecodeSingleFrameFaults(const J1939Frame& frame, int slot);
