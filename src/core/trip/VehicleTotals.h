@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/trip/Totals.h"
+#include "core/values/Pids.h"
 
 namespace rovik {
 
@@ -14,8 +15,8 @@ class ValueLookup;
 class VehicleTotals {
 public:
     static constexpr const char* kFileName = "ODOMETER.DAT";
-    static constexpr unsigned kEngineHoursPid = 247;
-    static constexpr unsigned kFuelUsedPid = 250;
+    static constexpr unsigned kEngineHoursPid = pid::kTotalEngineHours;
+    static constexpr unsigned kFuelUsedPid = pid::kTotalFuel;
 
     explicit VehicleTotals(std::string path = kFileName) : path(std::move(path)) {}
 
