@@ -30,7 +30,6 @@ public:
     bool Skip(std::size_t count);
 
     bool Ok() const { return ok; }
-    bool AtEnd() const { return position >= data.size(); }
     std::size_t Position() const { return position; }
 
 private:

@@ -33,7 +33,6 @@ void LinkThreads::Start() {
         threadRunning = true;
         wakePending = false;
     }
-    receiveThreadEnded = false;
     receiver = std::thread(&LinkThreads::ReceiveLoop, this);
     transmitter = std::thread(&LinkThreads::TransmitLoop, this);
 }
@@ -78,7 +77,6 @@ void LinkThreads::ReceiveLoop() {
         link.ReopenWhenFailed();
         link.ReceivePass();
     } while (WaitForWake());
-    receiveThreadEnded = true;
 }
 
 void LinkThreads::TransmitLoop() {

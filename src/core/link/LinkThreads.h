@@ -25,7 +25,6 @@ public:
     // Stops both threads and waits for them, so the link can be destroyed afterwards.
     void Stop();
     bool IsRunning() const;
-    bool ReceiveThreadEnded() const { return receiveThreadEnded; }
 
 private:
     void ReceiveLoop();
@@ -38,7 +37,6 @@ private:
     std::condition_variable changed;
     bool threadRunning = false;
     bool wakePending = false;
-    std::atomic<bool> receiveThreadEnded{false};
     std::thread receiver;
     std::thread transmitter;
 };

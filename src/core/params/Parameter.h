@@ -14,15 +14,14 @@ class ValueLookup;
 class Parameter {
 public:
     Parameter() = default;
-    virtual ~Parameter() = default;
 
     // Reads one record at the reader's position, in either record format. Fields the file
     // does not hold keep their defaults; false when the file ended inside the record.
     bool Read(ByteReader& reader);
     // Writes one record in the current format.
-    virtual void Write(ByteWriter& writer) const;
+    void Write(ByteWriter& writer) const;
     // (live value + offset) x multiplier.
-    virtual double Value(const ValueLookup& values) const;
+    double Value(const ValueLookup& values) const;
 
     std::string name = "ROAD SPEED";
     std::string abbreviation = "SPEED";
