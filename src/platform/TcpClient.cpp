@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -22,7 +23,9 @@ bool TcpClient::CreateSocket() {
 }
 
 bool TcpClient::Resolve(const std::string& host) {
-    if (::inet_pton(AF_INET, host.c_str(), &address) == 1) {
+    in_addr dotted{};
+    if (::inet_pton(AF_INET, host.c_str(), &dotted) == 1) {
+        address = dotted.s_addr;
         return true;
     }
     addrinfo hints{};
@@ -32,7 +35,7 @@ bool TcpClient::Resolve(const std::string& host) {
     if (host.empty() || ::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
         return false;
     }
-    address = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
+    address = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
     ::freeaddrinfo(found);
     return true;
 }
@@ -41,7 +44,7 @@ bool TcpClient::Connect(std::uint16_t port, int timeoutMs) {
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
-    target.sin_addr = address;
+    target.sin_addr.s_addr = address;
     if (::connect(fd, reinterpret_cast<sockaddr*>(&target), sizeof target) == 0) {
         return true;
     }

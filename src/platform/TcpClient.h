@@ -1,7 +1,5 @@
 #pragma once
 
-#include <netinet/in.h>
-
 #include <cstdint>
 #include <string>
 
@@ -34,7 +32,8 @@ public:
 
 private:
     int fd = -1;
-    in_addr address{};
+    // The resolved IPv4 address in network byte order.
+    std::uint32_t address = 0;
 };
 
 }  // namespace rovik

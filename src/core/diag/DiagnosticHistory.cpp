@@ -1,45 +1,19 @@
 #include "core/diag/DiagnosticHistory.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <system_error>
 #include <vector>
 
 #include "core/io/AtomicFile.h"
+#include "platform/AppendFile.h"
+#include "platform/FileSystem.h"
 
 namespace rovik {
 
 namespace {
 const std::string kLineEnd = "\r\n";
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            // Nothing written and no error means no room.
-            errno = written == 0 ? ENOSPC : errno;
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// True when the file ends inside a line, as after a note typed without a final line end.
-bool EndsMidLine(int fd, off_t size) {
-    char last = '\n';
-    return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
-}
-
-std::string Reason(const char* doing) {
-    return std::string(doing) + ": " + std::strerror(errno);
+std::string Reason(const char* doing, std::error_code error) {
+    return std::string(doing) + ": " + error.message();
 }
 }  // namespace
 
@@ -57,16 +31,8 @@ bool DiagnosticHistory::CreateIfMissing() {
 // Never replaces a file that is there, and removes a new one whose header could not be
 // written whole.
 bool DiagnosticHistory::CreateWithHeader() {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return errno == EEXIST;
-    }
-    bool written = WriteAll(fd, kHeader);
-    written = ::close(fd) == 0 && written;
-    if (!written) {
-        ::unlink(path.c_str());
-    }
-    return written;
+    std::error_code error = FileSystem::CreateNew(path, kHeader);
+    return !error || error == std::errc::file_exists;
 }
 
 bool DiagnosticHistory::Clear() {
@@ -76,30 +42,29 @@ bool DiagnosticHistory::Clear() {
 
 std::string DiagnosticHistory::Append(const std::string& line) {
     std::lock_guard lock(mutex);
-    int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT && CreateWithHeader()) {
-        fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    AppendFile file;
+    std::error_code error = file.Open(path);
+    if (error == std::errc::no_such_file_or_directory && CreateWithHeader()) {
+        error = file.Open(path);
     }
-    if (fd < 0) {
-        return Reason("cannot open it");
+    if (error) {
+        return Reason("cannot open it", error);
     }
-    struct stat before {};
-    if (::fstat(fd, &before) != 0) {
-        std::string reason = Reason("cannot read its size");
-        ::close(fd);
-        return reason;
-    }
-    std::string text = (EndsMidLine(fd, before.st_size) ? kLineEnd : "") + line + kLineEnd;
+    // A note typed without a final line end would run into the new line.
+    bool midLine = file.LastByte().value_or('\n') != '\n';
+    std::string text = (midLine ? kLineEnd : "") + line + kLineEnd;
     std::string reason;
-    if (!WriteAll(fd, text)) {
-        reason = Reason("cannot write to it");
+    error = file.Write(text);
+    if (error) {
+        reason = Reason("cannot write to it", error);
         // Half a line would run into the next one; take it back.
-        if (::ftruncate(fd, before.st_size) != 0) {
+        if (!file.TakeBack()) {
             reason += "; part of the line may be left in it";
         }
     }
-    if (::close(fd) != 0 && reason.empty()) {
-        reason = Reason("cannot write to it");
+    error = file.Close();
+    if (error && reason.empty()) {
+        reason = Reason("cannot write to it", error);
     }
     return reason;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/diag/FaultNames.h"
+#include "platform/LocalTime.h"
 
 namespace rovik {
 
@@ -47,8 +48,7 @@ std::string WhenText(const FaultEntry& entry) {
     if (!entry.active) {
         return "** INACTIVE **";
     }
-    std::tm local{};
-    localtime_r(&entry.time, &local);
+    std::tm local = LocalTime::Of(entry.time);
     char text[32];
     std::snprintf(text, sizeof text, "%2d/%2d/%2d %2d:%02d", local.tm_mon + 1, local.tm_mday,
                   local.tm_year % 100, local.tm_hour, local.tm_min);

@@ -1,22 +1,13 @@
 #include "core/link/LinkThreads.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 
 #include "core/link/LinkReader.h"
 #include "core/link/LinkStatus.h"
+#include "platform/ThreadPriority.h"
 
 namespace rovik {
-
-namespace {
-// The link threads yield to the window: lowest priority for the calling thread only.
-void LowerPriority() {
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
-}
-}  // namespace
 
 LinkThreads::LinkThreads(LinkReader& reader) : link(reader) {}
 
@@ -72,7 +63,7 @@ bool LinkThreads::WaitForWake() {
 }
 
 void LinkThreads::ReceiveLoop() {
-    LowerPriority();
+    ThreadPriority::LowerCallingThread();
     do {
         link.ReopenWhenFailed();
         link.ReceivePass();
@@ -80,7 +71,7 @@ void LinkThreads::ReceiveLoop() {
 }
 
 void LinkThreads::TransmitLoop() {
-    LowerPriority();
+    ThreadPriority::LowerCallingThread();
     std::unique_lock lock(mutex);
     while (threadRunning) {
         lock.unlock();

@@ -1,48 +1,15 @@
 #include "core/params/EngineCurve.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace rovik {
 
 namespace {
 constexpr std::uint16_t kFirstSpeed = 1200;
 constexpr std::uint16_t kSpeedStep = 100;
-
-std::optional<std::size_t> ReadUpTo(int fd, std::uint8_t* bytes, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        ssize_t got = ::read(fd, bytes + done, count - done);
-        if (got < 0) {
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
-}
-
-// Up to count bytes from the start of a regular file; none from anything else, which might
-// never answer (a pipe) or hold no curve (a folder).
-std::optional<std::size_t> ReadStart(const std::string& path, std::uint8_t* bytes,
-                                     std::size_t count) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat status {};
-    std::optional<std::size_t> done;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        done = ReadUpTo(fd, bytes, count);
-    }
-    ::close(fd);
-    return done;
-}
 }  // namespace
 
 EngineCurve::EngineCurve() {
@@ -52,12 +19,12 @@ EngineCurve::EngineCurve() {
 }
 
 bool EngineCurve::Load(const std::string& path) {
-    std::uint8_t bytes[kFileSize];
-    std::optional<std::size_t> count = ReadStart(path, bytes, sizeof bytes);
-    if (!count) {
+    // Only a regular file: a pipe might never answer and a folder holds no curve.
+    std::optional<std::vector<std::uint8_t>> bytes = FileSystem::ReadStart(path, kFileSize);
+    if (!bytes) {
         return false;
     }
-    Overwrite(bytes, *count);
+    Overwrite(bytes->data(), bytes->size());
     return true;
 }
 

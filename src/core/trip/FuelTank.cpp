@@ -1,11 +1,11 @@
 #include "core/trip/FuelTank.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "core/trip/DataFileName.h"
 #include "core/trip/TankFile.h"
+#include "platform/FileSystem.h"
 
 namespace rovik {
 
@@ -17,15 +17,10 @@ FillBaseline FilledAt(const Totals& current) {
 bool AllKnown(const FillBaseline& baseline) {
     return baseline.fuelUsed != 0.0 && baseline.distance != 0.0;
 }
-
-bool Exists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
 }  // namespace
 
 void FuelTank::StartNew(const std::tm& now, const Totals& current) {
-    path = DataFileName::ForNew(kFilePrefix, now, Exists);
+    path = DataFileName::ForNew(kFilePrefix, now, FileSystem::Exists);
     Fill(current);
     awaitingTotals = !AllKnown(baseline);
 }
@@ -34,7 +29,7 @@ void FuelTank::Open(std::string tankFilePath, const Totals& current) {
     path = std::move(tankFilePath);
     std::optional<FillBaseline> kept = TankFile::Read(path);
     // A file that exists but cannot be read is left alone.
-    awaitingTotals = !kept && !Exists(path) && !AllKnown(FilledAt(current));
+    awaitingTotals = !kept && !FileSystem::Exists(path) && !AllKnown(FilledAt(current));
     baseline = kept.value_or(FilledAt(current));
 }
 

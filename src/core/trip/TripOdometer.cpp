@@ -1,24 +1,17 @@
 #include "core/trip/TripOdometer.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "core/trip/DataFileName.h"
 #include "core/trip/TripFile.h"
 #include "core/trip/TripHistory.h"
+#include "platform/FileSystem.h"
 
 namespace rovik {
 
-namespace {
-bool Exists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-}  // namespace
-
 void TripOdometer::StartNew(const std::tm& now, const Totals& current) {
     path = DataFileName::ForNew(kFilePrefix, now, [](const std::string& name) {
-        return Exists(name) || Exists(TripHistory::PathFor(name));
+        return FileSystem::Exists(name) || FileSystem::Exists(TripHistory::PathFor(name));
     });
     TripHistory::Create(HistoryPath());
     Restart(current);
@@ -29,7 +22,7 @@ void TripOdometer::Open(std::string tripFilePath, const Totals& current) {
     path = std::move(tripFilePath);
     std::optional<Totals> kept = TripFile::Read(path);
     // A file that exists but cannot be read is left alone.
-    awaitingTotals = !kept && !Exists(path) && !current.AllKnown();
+    awaitingTotals = !kept && !FileSystem::Exists(path) && !current.AllKnown();
     baseline = kept.value_or(current);
 }
 

@@ -1,0 +1,147 @@
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <set>
+
+#include "core/TempFolder.h"
+#include "platform/AppendFile.h"
+
+namespace rovik {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Bytes that differ from chunk to chunk, so a chunk read twice or lost shows.
+Bytes Pattern(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 4096);
+    }
+    return bytes;
+}
+
+Bytes BytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+std::set<std::string> Names(const TempFolder& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// While it lives, no file may grow past the limit, as on a disk that is nearly full.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = old;
+        tight.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+    }
+
+private:
+    rlimit old{};
+    void (*previous)(int) = nullptr;
+};
+
+TEST(FileSystemTest, WhatReplaceWritesReadsBackWhole) {
+    TempFolder folder;
+    const std::string path = folder.File("DATA");
+    for (std::size_t size : {0, 1, 4095, 4096, 8192, 10000}) {
+        Bytes bytes = Pattern(size);
+        ASSERT_TRUE(FileSystem::Replace(path, bytes));
+        EXPECT_EQ(FileSystem::ReadAll(path), bytes) << size;
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
+    EXPECT_EQ(Names(folder), std::set<std::string>{"DATA"});
+}
+
+TEST(FileSystemTest, ReadsOfWhatIsNoFileFail) {
+    TempFolder folder;
+    const std::string pipe = folder.File("PIPE");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(FileSystem::ReadAll(folder.File("MISSING")));
+    EXPECT_FALSE(FileSystem::ReadAll(folder.Path().string()));
+    EXPECT_FALSE(FileSystem::ReadStart(folder.File("MISSING"), 4));
+    EXPECT_FALSE(FileSystem::ReadStart(folder.Path().string(), 4));
+    EXPECT_FALSE(FileSystem::ReadStart(pipe, 4)) << "a pipe with no writer must not hold us";
+}
+
+TEST(FileSystemTest, ReadStartStopsAtTheCountOrTheEnd) {
+    TempFolder folder;
+    const std::string path = folder.File("CURVE");
+    const Bytes bytes = Pattern(10);
+    ASSERT_TRUE(FileSystem::Replace(path, bytes));
+    EXPECT_EQ(FileSystem::ReadStart(path, 4), Bytes(bytes.begin(), bytes.begin() + 4));
+    EXPECT_EQ(FileSystem::ReadStart(path, 20), bytes);
+}
+
+TEST(FileSystemTest, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporary) {
+    TempFolder folder;
+    const std::string path = folder.File("DATA");
+    ASSERT_TRUE(FileSystem::Replace(path, BytesOf("old")));
+    {
+        FileSizeLimit limit(100);
+        EXPECT_FALSE(FileSystem::Replace(path, Pattern(1000)));
+    }
+    std::filesystem::create_directory(folder.File("FOLDER"));
+    EXPECT_FALSE(FileSystem::Replace(folder.File("FOLDER"), BytesOf("new")));
+    EXPECT_FALSE(FileSystem::Replace(folder.File("MISSING/DATA"), BytesOf("new")));
+
+    EXPECT_EQ(FileSystem::ReadAll(path), BytesOf("old"));
+    EXPECT_EQ(Names(folder), (std::set<std::string>{"DATA", "FOLDER"}));
+}
+
+TEST(FileSystemTest, CreateNewNeverTouchesAFileThatIsThere) {
+    TempFolder folder;
+    const std::string path = folder.File("HISTORY");
+    EXPECT_FALSE(FileSystem::CreateNew(path, "first"));
+    EXPECT_EQ(FileSystem::CreateNew(path, "second"), std::errc::file_exists);
+    EXPECT_EQ(FileSystem::ReadAll(path), BytesOf("first"));
+    {
+        FileSizeLimit limit(3);
+        EXPECT_TRUE(FileSystem::CreateNew(folder.File("CUT"), "too long"));
+    }
+    EXPECT_FALSE(FileSystem::Exists(folder.File("CUT"))) << "half a file is taken away";
+    EXPECT_TRUE(FileSystem::Exists(path));
+}
+
+TEST(AppendFileTest, AddsAtTheEndOfAFileThatIsThereAndTakesBack) {
+    TempFolder folder;
+    const std::string path = folder.File("HISTORY");
+    AppendFile file;
+    EXPECT_EQ(file.Open(path), std::errc::no_such_file_or_directory);
+    EXPECT_FALSE(FileSystem::Exists(path)) << "an append never makes the file";
+
+    ASSERT_FALSE(FileSystem::CreateNew(path, ""));
+    ASSERT_FALSE(file.Open(path));
+    EXPECT_EQ(file.LastByte(), std::nullopt);
+    ASSERT_FALSE(file.Write("ab"));
+    ASSERT_FALSE(file.Close());
+
+    ASSERT_FALSE(file.Open(path));
+    EXPECT_EQ(file.LastByte(), 'b');
+    ASSERT_FALSE(file.Write("cd"));
+    ASSERT_TRUE(file.TakeBack());
+    ASSERT_FALSE(file.Write("ef"));
+    ASSERT_FALSE(file.Close());
+    EXPECT_EQ(FileSystem::ReadAll(path), BytesOf("abef"));
+}
+
+}  // namespace
+}  // namespace rovik
