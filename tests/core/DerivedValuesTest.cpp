@@ -3,12 +3,12 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
+#include "SteppedCurve.h"
 #include "TempFolder.h"
+#include "core/io/AtomicFile.h"
 #include "core/link/LinkReader.h"
-#include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
 
 using namespace rovik;
@@ -47,25 +47,6 @@ struct Derived : ::testing::Test {
     LinkReader link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
 
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-// Speeds 1200..2300, torque 500..610 and horsepower 100..210, in steps.
-std::vector<std::uint8_t> SteppedCurve() {
-    std::vector<std::uint8_t> bytes;
-    for (int first : {1200, 500, 100}) {
-        int step = first == 1200 ? 100 : 10;
-        for (int point = 0; point < 12; ++point) {
-            int value = first + point * step;
-            bytes.push_back(static_cast<std::uint8_t>(value));
-            bytes.push_back(static_cast<std::uint8_t>(value >> 8));
-        }
-    }
-    return bytes;
-}
 }  // namespace
 
 TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
@@ -166,7 +147,7 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     Engine(92, 80.0f);
     EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
     TempFolder folder;
-    WriteFile(folder.File("stepped.eng"), SteppedCurve());
+    ASSERT_TRUE(AtomicFile::Write(folder.File("stepped.eng"), SteppedCurve()));
     ASSERT_TRUE(link.LoadEngineCurve(folder.File("stepped.eng")));
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
     EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
@@ -183,51 +164,6 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     EXPECT_FALSE(link.LoadEngineCurve(folder.File("pipe.eng")));
     Engine(190, 2250.0f);
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
-}
-
-TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
-    EngineCurve curve;
-    std::vector<std::uint8_t> stepped = SteppedCurve();
-    curve.Overwrite(stepped.data(), stepped.size());
-    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
-    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
-    curve.Overwrite(bytes, sizeof bytes);
-    EXPECT_EQ(curve.Speed(0), 1000);
-    EXPECT_EQ(curve.Speed(1), 1000);
-    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
-    EXPECT_EQ(curve.Speed(3), 1500);
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
-    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
-                     110.0 + 100.0 * 10.0 / 280.0);
-}
-
-TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
-    EngineCurve curve;
-    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
-    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
-        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
-    }
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
-    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
-        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
-        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
-        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
-    }
-}
-
-TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
-    using Statuses = TireMonitor::Statuses;
-    auto level = [](std::initializer_list<std::uint8_t> some) {
-        Statuses statuses;
-        statuses.fill(TireMonitor::kNoSensorAssigned);
-        std::copy(some.begin(), some.end(), statuses.begin());
-        return TireMonitor::WarningLevel(statuses);
-    };
-    EXPECT_EQ(level({}), 1);
-    EXPECT_EQ(level({1, 0, 1}), 0);
-    EXPECT_EQ(level({0, 2, 0}), 2);
-    EXPECT_EQ(level({3, 2, 0}), 3);
-    EXPECT_EQ(level({2, 3}), 3);
 }
 
 TEST_F(Derived, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
