@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "Described.h"
 #include "core/app/EngineCorrections.h"
 #include "core/app/Settings.h"
 #include "core/link/LinkReader.h"
@@ -75,16 +76,8 @@ TEST(EngineCorrections, TheAlternativeOdometerIsAddedOnceWithTheOdometersCorrect
     corrections.odometerPid = 244;
     corrections.Apply(table, settings, nullptr);
     ASSERT_EQ(table.Size(), 3u);
-    const Parameter& added = table.At(2);
-    EXPECT_EQ(added.name, "Total Miles (Alternative)");
-    EXPECT_EQ(added.abbreviation, "Mls");
-    EXPECT_EQ(added.unit, "Mi");
-    EXPECT_EQ(added.pid, 244);
-    EXPECT_EQ(added.gaugeMaximum, 1000000.0f);
-    EXPECT_EQ(added.lowRedLine, 0.0f);
-    EXPECT_EQ(added.highYellowLine, 1000000.0f);
-    EXPECT_EQ(added.offset, 1.0f);
-    EXPECT_EQ(added.multiplier, 1.02f);
+    EXPECT_EQ(Described(table.At(2)),
+              "Total Miles (Alternative)|Mls|Mi|%.1f|244|0..1e+06|0 0 / 1e+06 1e+06|1 x 1.02");
     EXPECT_EQ(settings.odometerPid, 244);
 
     corrections.odometer.multiplier = 1.03f;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "Described.h"
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
@@ -55,8 +56,7 @@ TEST_F(ParameterTableTest, AFileWithoutRecordsGivesTheDefaultParameter) {
         ParameterTable table(path);
         EXPECT_EQ(table.Load(), result);
         ASSERT_EQ(table.Size(), 1u);
-        EXPECT_EQ(table.At(0).name, "ROAD SPEED");
-        EXPECT_EQ(table.At(0).pid, 84);
+        EXPECT_EQ(Described(table.At(0)), "ROAD SPEED|SPEED|MPH|%.1f|84|0..90|-1 -1 / 55 70|0 x 1");
     }
 }
 
@@ -74,10 +74,7 @@ TEST_F(ParameterTableTest, OldRecordsLoadWithDefaultsAndSaveInTheCurrentFormat) 
     ASSERT_TRUE(AtomicFile::Write(path, writer.Bytes()));
     ParameterTable table = Loaded();
     ASSERT_EQ(table.Size(), 1u);
-    EXPECT_EQ(table.At(0).name, "OIL PRESSURE");
-    EXPECT_EQ(table.At(0).highRedLine, 5.0f);
-    EXPECT_EQ(table.At(0).format, "%.1f");
-    EXPECT_EQ(table.At(0).multiplier, 1.0f);
+    EXPECT_EQ(Described(table.At(0)), "OIL PRESSURE|ABBR|UNIT|%.1f|100|0..1|3 2 / 4 5|0 x 1");
     ASSERT_TRUE(table.Save());
     EXPECT_EQ(AtomicFile::Read(path)->at(1), '|');
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/Described.h"
 #include "core/TempFolder.h"
 #include "core/app/ScreenFile.h"
 #include "core/params/ParameterTable.h"
@@ -50,19 +51,8 @@ TEST_F(MakeSuppliedFile, MakesParametersInOrderWithTheirCorrections) {
     ParameterTable table(Made());
     ASSERT_EQ(table.Load(), ParameterTable::LoadResult::Loaded);
     ASSERT_EQ(table.Size(), 3u);
-    const Parameter& egr = table.At(1);
-    EXPECT_EQ(egr.pid, 411);
-    EXPECT_EQ(egr.name, "EGR DP");
-    EXPECT_EQ(egr.format, "%.2f psi");
-    EXPECT_EQ(egr.lowRedLine, 1.0f);
-    EXPECT_EQ(egr.lowYellowLine, 2.0f);
-    EXPECT_EQ(egr.highYellowLine, 8.0f);
-    EXPECT_EQ(egr.highRedLine, 9.0f);
-    EXPECT_EQ(egr.offset, -1.5f);
-    EXPECT_EQ(egr.multiplier, 2.0f);
-    EXPECT_EQ(table.At(2).unit, "");
-    EXPECT_EQ(table.At(2).offset, 0.0f);
-    EXPECT_EQ(table.At(2).multiplier, 1.0f);
+    EXPECT_EQ(Described(table.At(1)), "EGR DP|DP|PSI|%.2f psi|411|0..10|1 2 / 8 9|-1.5 x 2");
+    EXPECT_EQ(Described(table.At(2)), "Mode|TMODE||%.0f|13|0..2|0.5 1.5 / 2.5 3.5|0 x 1");
 }
 
 TEST_F(MakeSuppliedFile, RefusesAFaultyParameterLineSayingWhereAndWhy) {
