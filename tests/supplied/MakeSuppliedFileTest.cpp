@@ -89,37 +89,30 @@ TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
                        "odometer 8 160 336 320 #FFFFFF file=Trip.trp horizontal=yes time=no\n"
                        "tank 344 160 672 320 #FFFFFF file=Tank.trp size=150.5 recent=no\n");
     ASSERT_EQ(run.status, 0) << run.errors;
-    std::optional<Screen> screen = ScreenFile::Read(Made());
-    ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->panelTextColor, Rgb(0x10, 0x20, 0x30));
-    ASSERT_EQ(screen->panels.size(), 4u);
-
     SimpleGaugeRecord simple;
     simple.rect = {8, 16, 168, 152};
     simple.background = Rgb(255, 128, 0);
     simple.pid = 411;
     simple.showWarningLamp = true;
     simple.alignment = TextAlignment::Right;
-    EXPECT_EQ(std::get<SimpleGaugeRecord>(screen->panels[0]), simple);
-
-    const auto& scan = std::get<ScanGaugeRecord>(screen->panels[1]);
-    EXPECT_EQ(scan.scanList, (std::vector<std::uint16_t>{102, 177}));
-    EXPECT_EQ(scan.pid, 102);
-    EXPECT_EQ(scan.dwell, 3u);
-    EXPECT_FALSE(scan.showGraph);
-    EXPECT_TRUE(scan.showGaugeName);
-
-    const auto& odometer = std::get<OdometerRecord>(screen->panels[2]);
-    EXPECT_EQ(odometer.tripFilePath, "Trip.trp");
-    EXPECT_TRUE(odometer.horizontal);
-    EXPECT_FALSE(odometer.showRunTime);
-    EXPECT_TRUE(odometer.showDistance);
-
-    const auto& tank = std::get<TankMinderRecord>(screen->panels[3]);
-    EXPECT_EQ(tank.tankFilePath, "Tank.trp");
-    EXPECT_EQ(tank.tankSize, 150.5);
-    EXPECT_FALSE(tank.useRecentMpg);
-    EXPECT_TRUE(tank.showMpg);
+    ScanGaugeRecord scan;
+    scan.rect = {176, 16, 336, 152};
+    scan.pid = 102;
+    scan.scanList = {102, 177};
+    scan.dwell = 3;
+    scan.showGraph = false;
+    OdometerRecord odometer;
+    odometer.rect = {8, 160, 336, 320};
+    odometer.tripFilePath = "Trip.trp";
+    odometer.horizontal = true;
+    odometer.showRunTime = false;
+    TankMinderRecord tank;
+    tank.rect = {344, 160, 672, 320};
+    tank.tankFilePath = "Tank.trp";
+    tank.tankSize = 150.5;
+    tank.useRecentMpg = false;
+    EXPECT_EQ(ScreenFile::Read(Made()),
+              (Screen{{simple, scan, odometer, tank}, "", Rgb(0x10, 0x20, 0x30)}));
 }
 
 TEST_F(MakeSuppliedFile, RefusesAFaultyScreenLineSayingWhereAndWhy) {
