@@ -4,11 +4,12 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "Described.h"
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
-#include "core/io/ByteWriter.h"
 #include "core/link/ValueLookup.h"
 #include "core/params/ParameterTable.h"
 #include "core/trip/TankFile.h"
@@ -89,36 +90,29 @@ inline TankMinderRecord SampleTankMinder() {
     return tank;
 }
 
-inline std::string RecordStates(const PanelRecord& read, const PanelRecord& full) {
-    return FieldStates(read, full, &PanelRecord::rect, &PanelRecord::background);
-}
-
-inline std::string RecordStates(const SimpleGaugeRecord& read, const SimpleGaugeRecord& full) {
-    using G = SimpleGaugeRecord;
-    return RecordStates(static_cast<const PanelRecord&>(read), full) +
-           FieldStates(read, full, &G::pid, &G::showWarningLamp, &G::showGaugeName, &G::showValue,
-                       &G::showUnit, &G::showGraph, &G::useAbbreviation, &G::alignment);
-}
-
-inline std::string RecordStates(const ScanGaugeRecord& read, const ScanGaugeRecord& full) {
-    return RecordStates(static_cast<const SimpleGaugeRecord&>(read), full) +
-           FieldStates(read, full, &ScanGaugeRecord::dwell, &ScanGaugeRecord::scanList);
-}
-
-inline std::string RecordStates(const OdometerRecord& read, const OdometerRecord& full) {
-    using O = OdometerRecord;
-    return RecordStates(static_cast<const PanelRecord&>(read), full) +
-           FieldStates(read, full, &O::showFuelUsed, &O::locked, &O::showRunTime, &O::showDistance,
-                       &O::showMpg, &O::showAverageSpeed, &O::alignment, &O::showCaptions,
-                       &O::showUnits, &O::horizontal, &O::tripFilePath);
-}
-
-inline std::string RecordStates(const TankMinderRecord& read, const TankMinderRecord& full) {
-    using T = TankMinderRecord;
-    return RecordStates(static_cast<const PanelRecord&>(read), full) +
-           FieldStates(read, full, &T::showFuelRemaining, &T::showDistance, &T::showMpg,
-                       &T::alignment, &T::showCaptions, &T::showUnits, &T::useRecentMpg,
-                       &T::horizontal, &T::tankSize, &T::tankFilePath);
+// The States letters of a panel record's fields, in file order.
+template <class R>
+std::string RecordStates(const R& read, const R& full) {
+    std::string states = FieldStates(read, full, &R::rect, &R::background);
+    if constexpr (std::is_base_of_v<SimpleGaugeRecord, R>) {
+        states +=
+            FieldStates(read, full, &R::pid, &R::showWarningLamp, &R::showGaugeName, &R::showValue,
+                        &R::showUnit, &R::showGraph, &R::useAbbreviation, &R::alignment);
+    }
+    if constexpr (std::is_same_v<R, ScanGaugeRecord>) {
+        states += FieldStates(read, full, &R::dwell, &R::scanList);
+    }
+    if constexpr (std::is_same_v<R, OdometerRecord>) {
+        states += FieldStates(read, full, &R::showFuelUsed, &R::locked, &R::showRunTime,
+                              &R::showDistance, &R::showMpg, &R::showAverageSpeed, &R::alignment,
+                              &R::showCaptions, &R::showUnits, &R::horizontal, &R::tripFilePath);
+    }
+    if constexpr (std::is_same_v<R, TankMinderRecord>) {
+        states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
+                              &R::alignment, &R::showCaptions, &R::showUnits, &R::useRecentMpg,
+                              &R::horizontal, &R::tankSize, &R::tankFilePath);
+    }
+    return states;
 }
 
 struct SettingsDat {
@@ -238,17 +232,10 @@ struct ParametersDat {
     static std::string States(const Value& read, const Value& full) {
         std::string states = read.size() > full.size() ? "?" : "";
         for (std::size_t i = 0; i < full.size(); ++i) {
-            const Bytes got = RecordBytes(i < read.size() ? read[i] : Parameter());
-            states += got == RecordBytes(full[i])       ? 'R'
-                      : got == RecordBytes(Parameter()) ? 'D'
-                                                        : '?';
+            const std::string got = Described(i < read.size() ? read[i] : Parameter());
+            states += got == Described(full[i]) ? 'R' : got == Described(Parameter()) ? 'D' : '?';
         }
         return states;
-    }
-    static Bytes RecordBytes(const Parameter& parameter) {
-        ByteWriter writer;
-        parameter.Write(writer);
-        return writer.Bytes();
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "FileFormats.h"
 #include "TempFolder.h"
+#include "core/io/ByteWriter.h"
 
 using namespace rovik;
 using namespace rovik::test;

@@ -4,6 +4,7 @@
 
 #include "FileFormats.h"
 #include "TempFolder.h"
+#include "core/io/ByteWriter.h"
 #include "core/io/PidBytes.h"
 
 using namespace rovik;

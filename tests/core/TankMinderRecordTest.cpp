@@ -4,6 +4,7 @@
 
 #include "FileFormats.h"
 #include "core/io/ByteReader.h"
+#include "core/io/ByteWriter.h"
 
 using namespace rovik;
 using namespace rovik::test;
