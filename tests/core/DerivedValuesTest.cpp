@@ -28,7 +28,7 @@ enum : unsigned {
 };
 
 // A link with no transport whose values a test stores and whose passes it runs.
-struct Derived : ::testing::Test {
+struct DerivedValuesTest : ::testing::Test {
     void Engine(unsigned pid, float value) { link.StoreValue(kEngineSlot, pid, value); }
     void Pass(int count = 1) {
         for (int i = 0; i < count; ++i) {
@@ -49,7 +49,7 @@ struct Derived : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
+TEST_F(DerivedValuesTest, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
     link.SetAverageWindow(2);
     DriveAt(60.0f, 6.5f, 5);
     EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
@@ -61,13 +61,13 @@ TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled
     EXPECT_EQ(link.GetValue(kRecentMpg), 8.0);
 }
 
-TEST_F(Derived, AnUnknownDistanceSeedsEightMilesPerGallon) {
+TEST_F(DerivedValuesTest, AnUnknownDistanceSeedsEightMilesPerGallon) {
     KnowTotals(3.0f, 0.5f);
     DriveAt(0.0f, 6.5f);
     EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
 }
 
-TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
+TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
     link.SetAverageWindow(2);
     KnowTotals(1000.0f, 8000.0f);
     Pass();
@@ -83,7 +83,7 @@ TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissin
     EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 60.0 / 15.0);
 }
 
-TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
+TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
     link.SetAverageWindow(10000);
     EXPECT_EQ(link.GetAverageWindow(), 6000u);
     link.SetAverageWindow(0);
@@ -99,7 +99,7 @@ TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows)
     EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
 }
 
-TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
+TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     link.SetAverageWindow(150);
     KnowTotals(1234.567f, 9876.5f);
     Pass();
@@ -110,7 +110,7 @@ TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     EXPECT_NEAR(link.GetValue(kRollingMpg), 9876.5 / 1234.567, 1e-4);
 }
 
-TEST_F(Derived, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
+TEST_F(DerivedValuesTest, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(static_cast<float>(pass), 0.0f);
     }
@@ -128,7 +128,7 @@ TEST_F(Derived, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     EXPECT_EQ(link.GetValue(kPeakAcceleration), 0.0);
 }
 
-TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
+TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimits) {
     Engine(110, 180.0f);
     Engine(84, 210.0f);
     Pass();
@@ -142,7 +142,7 @@ TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
     EXPECT_EQ(link.GetUpdateCount(504), 1u);
 }
 
-TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
+TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     Engine(190, 1250.0f);
     Engine(92, 80.0f);
     EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
@@ -166,7 +166,7 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
 }
 
-TEST_F(Derived, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
+TEST_F(DerivedValuesTest, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
     EXPECT_EQ(link.GetValue(kTireWarning), 1.0);
     EXPECT_EQ(link.GetRawBytes(kTireWarning)[0], 1);
     EXPECT_EQ(link.GetUpdateCount(kTireWarning), 0u);
