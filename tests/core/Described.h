@@ -11,7 +11,7 @@ inline std::string Described(const rovik::Parameter& p) {
     std::ostringstream text;
     text << p.name << '|' << p.abbreviation << '|' << p.unit << '|' << p.format << '|' << p.pid
          << '|' << p.gaugeMinimum << ".." << p.gaugeMaximum << '|' << p.lowRedLine << ' '
-         << p.lowYellowLine << " / " << p.highYellowLine << ' ' << p.highRedLine << '|'
-         << p.offset << " x " << p.multiplier;
+         << p.lowYellowLine << " / " << p.highYellowLine << ' ' << p.highRedLine << '|' << p.offset
+         << " x " << p.multiplier;
     return text.str();
 }
