@@ -3,12 +3,12 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
+#include "SteppedCurve.h"
 #include "TempFolder.h"
+#include "core/io/AtomicFile.h"
 #include "core/link/LiveValues.h"
-#include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
 #include "core/values/PreferredSourceTable.h"
 
@@ -29,7 +29,7 @@ enum : unsigned {
 };
 
 // A link with no transport whose values a test stores and whose passes it runs.
-struct Derived : ::testing::Test {
+struct DerivedValuesTest : ::testing::Test {
     void Engine(unsigned pid, float value) { link.Store().StoreValue(kEngineSlot, pid, value); }
     void Pass(int count = 1) {
         for (int i = 0; i < count; ++i) {
@@ -48,28 +48,9 @@ struct Derived : ::testing::Test {
     LiveValues link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
 
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-// Speeds 1200..2300, torque 500..610 and horsepower 100..210, in steps.
-std::vector<std::uint8_t> SteppedCurve() {
-    std::vector<std::uint8_t> bytes;
-    for (int first : {1200, 500, 100}) {
-        int step = first == 1200 ? 100 : 10;
-        for (int point = 0; point < 12; ++point) {
-            int value = first + point * step;
-            bytes.push_back(static_cast<std::uint8_t>(value));
-            bytes.push_back(static_cast<std::uint8_t>(value >> 8));
-        }
-    }
-    return bytes;
-}
 }  // namespace
 
-TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
+TEST_F(DerivedValuesTest, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
     link.Derived().SetAverageWindow(2);
     DriveAt(60.0f, 6.5f, 5);
     EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
@@ -81,13 +62,13 @@ TEST_F(Derived, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled
     EXPECT_EQ(link.GetValue(kRecentMpg), 8.0);
 }
 
-TEST_F(Derived, AnUnknownDistanceSeedsEightMilesPerGallon) {
+TEST_F(DerivedValuesTest, AnUnknownDistanceSeedsEightMilesPerGallon) {
     KnowTotals(3.0f, 0.5f);
     DriveAt(0.0f, 6.5f);
     EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
 }
 
-TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
+TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
     link.Derived().SetAverageWindow(2);
     KnowTotals(1000.0f, 8000.0f);
     Pass();
@@ -103,7 +84,7 @@ TEST_F(Derived, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissin
     EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 60.0 / 15.0);
 }
 
-TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
+TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
     link.Derived().SetAverageWindow(10000);
     EXPECT_EQ(link.Derived().AverageWindow(), 6000u);
     link.Derived().SetAverageWindow(0);
@@ -119,7 +100,7 @@ TEST_F(Derived, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows)
     EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
 }
 
-TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
+TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     link.Derived().SetAverageWindow(150);
     KnowTotals(1234.567f, 9876.5f);
     Pass();
@@ -130,7 +111,7 @@ TEST_F(Derived, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     EXPECT_NEAR(link.GetValue(kRollingMpg), 9876.5 / 1234.567, 1e-4);
 }
 
-TEST_F(Derived, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
+TEST_F(DerivedValuesTest, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(static_cast<float>(pass), 0.0f);
     }
@@ -148,7 +129,7 @@ TEST_F(Derived, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     EXPECT_EQ(link.GetValue(kPeakAcceleration), 0.0);
 }
 
-TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
+TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimits) {
     Engine(110, 180.0f);
     Engine(84, 210.0f);
     Pass();
@@ -162,12 +143,12 @@ TEST_F(Derived, MaximaIgnoreReadingsAboveTheirLimits) {
     EXPECT_EQ(link.GetUpdateCount(504), 1u);
 }
 
-TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
+TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     Engine(190, 1250.0f);
     Engine(92, 80.0f);
     EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
     TempFolder folder;
-    WriteFile(folder.File("stepped.eng"), SteppedCurve());
+    ASSERT_TRUE(AtomicFile::Write(folder.File("stepped.eng"), SteppedCurve()));
     ASSERT_TRUE(link.Derived().LoadEngineCurve(folder.File("stepped.eng")));
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
     EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
@@ -186,52 +167,7 @@ TEST_F(Derived, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
 }
 
-TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
-    EngineCurve curve;
-    std::vector<std::uint8_t> stepped = SteppedCurve();
-    curve.Overwrite(stepped.data(), stepped.size());
-    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
-    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
-    curve.Overwrite(bytes, sizeof bytes);
-    EXPECT_EQ(curve.Speed(0), 1000);
-    EXPECT_EQ(curve.Speed(1), 1000);
-    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
-    EXPECT_EQ(curve.Speed(3), 1500);
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
-    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
-                     110.0 + 100.0 * 10.0 / 280.0);
-}
-
-TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
-    EngineCurve curve;
-    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
-    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
-        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
-    }
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
-    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
-        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
-        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
-        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
-    }
-}
-
-TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
-    using Statuses = TireMonitor::Statuses;
-    auto level = [](std::initializer_list<std::uint8_t> some) {
-        Statuses statuses;
-        statuses.fill(TireMonitor::kNoSensorAssigned);
-        std::copy(some.begin(), some.end(), statuses.begin());
-        return TireMonitor::WarningLevel(statuses);
-    };
-    EXPECT_EQ(level({}), 1);
-    EXPECT_EQ(level({1, 0, 1}), 0);
-    EXPECT_EQ(level({0, 2, 0}), 2);
-    EXPECT_EQ(level({3, 2, 0}), 3);
-    EXPECT_EQ(level({2, 3}), 3);
-}
-
-TEST_F(Derived, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
+TEST_F(DerivedValuesTest, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
     EXPECT_EQ(link.GetValue(kTireWarning), 1.0);
     EXPECT_EQ(link.GetRawBytes(kTireWarning)[0], 1);
     EXPECT_EQ(link.GetUpdateCount(kTireWarning), 0u);

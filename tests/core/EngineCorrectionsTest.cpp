@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "Described.h"
 #include "core/app/EngineCorrections.h"
 #include "core/app/Settings.h"
 #include "core/link/LiveValues.h"
@@ -35,17 +36,17 @@ TEST(EngineCorrections, MetersTakeTheirCorrectionsAndSpeedFuelAndEconomyTheRatio
     ParameterTable table = TableWith({84, 86, 9, 183, 184, 245, 247, 250, 110});
     Settings settings;
     Corrected(1.05f, 1.0f, 0.95f).Apply(table, settings, nullptr);
-    EXPECT_EQ(table.FindByPid(245)->offset, 1.0f);
-    EXPECT_EQ(table.FindByPid(245)->multiplier, 1.05f);
-    EXPECT_EQ(table.FindByPid(247)->offset, 2.0f);
-    EXPECT_EQ(table.FindByPid(250)->multiplier, 0.95f);
-    EXPECT_EQ(table.FindByPid(84)->multiplier, 1.05f);
-    EXPECT_EQ(table.FindByPid(86)->multiplier, 1.05f);
-    EXPECT_EQ(table.FindByPid(184)->multiplier, 1.05f / 0.95f);
-    EXPECT_EQ(table.FindByPid(9)->multiplier, 1.05f / 0.95f);
-    EXPECT_EQ(table.FindByPid(183)->multiplier, 0.95f);
-    EXPECT_EQ(table.FindByPid(84)->offset, 0.0f);
-    EXPECT_EQ(table.FindByPid(110)->multiplier, 1.0f);
+    struct Want {
+        std::uint16_t pid;
+        float offset, multiplier;
+    };
+    for (Want want :
+         {Want{245, 1.0f, 1.05f}, Want{247, 2.0f, 1.0f}, Want{250, 3.0f, 0.95f},
+          Want{84, 0.0f, 1.05f}, Want{86, 0.0f, 1.05f}, Want{184, 0.0f, 1.05f / 0.95f},
+          Want{9, 0.0f, 1.05f / 0.95f}, Want{183, 0.0f, 0.95f}, Want{110, 0.0f, 1.0f}}) {
+        EXPECT_EQ(table.FindByPid(want.pid)->offset, want.offset) << want.pid;
+        EXPECT_EQ(table.FindByPid(want.pid)->multiplier, want.multiplier) << want.pid;
+    }
 
     // A zero divisor would make the ratio infinite: those keep what they had.
     Corrected(1.05f, 0.0f, 0.95f).Apply(table, settings, nullptr);
@@ -76,16 +77,8 @@ TEST(EngineCorrections, TheAlternativeOdometerIsAddedOnceWithTheOdometersCorrect
     corrections.odometerPid = 244;
     corrections.Apply(table, settings, nullptr);
     ASSERT_EQ(table.Size(), 3u);
-    const Parameter& added = table.At(2);
-    EXPECT_EQ(added.name, "Total Miles (Alternative)");
-    EXPECT_EQ(added.abbreviation, "Mls");
-    EXPECT_EQ(added.unit, "Mi");
-    EXPECT_EQ(added.pid, 244);
-    EXPECT_EQ(added.gaugeMaximum, 1000000.0f);
-    EXPECT_EQ(added.lowRedLine, 0.0f);
-    EXPECT_EQ(added.highYellowLine, 1000000.0f);
-    EXPECT_EQ(added.offset, 1.0f);
-    EXPECT_EQ(added.multiplier, 1.02f);
+    EXPECT_EQ(Described(table.At(2)),
+              "Total Miles (Alternative)|Mls|Mi|%.1f|244|0..1e+06|0 0 / 1e+06 1e+06|1 x 1.02");
     EXPECT_EQ(settings.odometerPid, 244);
 
     corrections.odometer.multiplier = 1.03f;

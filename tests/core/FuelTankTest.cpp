@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 
+#include "CalendarDate.h"
 #include "TempFolder.h"
 #include "WorkingFolder.h"
 #include "core/io/AtomicFile.h"
@@ -17,9 +17,9 @@ namespace {
 constexpr double kTankSize = 100.0;
 constexpr double kRecentMpg = 7.0;
 
+// A tank filled at 1000 miles and 500 gallons used.
 struct FuelTankTest : ::testing::Test {
     FuelTankTest() {
-        // Filled at 1000 miles and 500 gallons used.
         EXPECT_TRUE(TankFile::Write(path, {500.0, 1000.0}));
         tank.Open(path, {});
     }
@@ -33,53 +33,47 @@ struct FuelTankTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(FuelTankTest, CountsTheFuelLeftAndTheDistanceItAllowsWithTheTanksOwnEconomy) {
-    const TankReading reading = Read(1200.0, 540.0);
-    EXPECT_DOUBLE_EQ(reading.fuelRemaining, 60.0);
-    EXPECT_DOUBLE_EQ(reading.mpg, 5.0);
-    EXPECT_DOUBLE_EQ(reading.distanceToEmpty, 300.0);
-    EXPECT_FALSE(reading.mpgIsRecent);
-
-    const TankReading recent = Read(1200.0, 540.0, true);
-    EXPECT_DOUBLE_EQ(recent.mpg, kRecentMpg);
-    EXPECT_DOUBLE_EQ(recent.distanceToEmpty, 420.0);
-    EXPECT_TRUE(recent.mpgIsRecent);
+// The tank's own economy once a gallon is used, the recent one before that or when asked;
+// nothing below zero, and no distance from a fill point beyond the vehicle's (a tank file
+// from another vehicle).
+TEST_F(FuelTankTest, CountsTheFuelLeftAndTheDistanceItAllows) {
+    struct Case {
+        double distance, fuelUsed, tankSize;
+        bool useRecent;
+        TankReading want;
+    };
+    const Case cases[] = {
+        {1200.0, 540.0, kTankSize, false, {60.0, 5.0, 300.0, false}},
+        {1200.0, 540.0, kTankSize, true, {60.0, kRecentMpg, 420.0, true}},
+        {1004.0, 500.9, kTankSize, false, {99.1, kRecentMpg, 693.7, true}},
+        {1900.0, 650.0, kTankSize, false, {0.0, 6.0, 0.0, false}},
+        {900.0, 520.0, kTankSize, false, {80.0, 0.0, 0.0, false}},
+        {1000.0, 500.0, 0.0, false, {0.0, kRecentMpg, 0.0, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.distance << " miles, " << c.fuelUsed << " gallons");
+        const TankReading got =
+            tank.Read({c.distance, 0.0, c.fuelUsed}, c.tankSize, kRecentMpg, c.useRecent);
+        EXPECT_NEAR(got.fuelRemaining, c.want.fuelRemaining, 1e-9);
+        EXPECT_NEAR(got.mpg, c.want.mpg, 1e-9);
+        EXPECT_NEAR(got.distanceToEmpty, c.want.distanceToEmpty, 1e-9);
+        EXPECT_EQ(got.mpgIsRecent, c.want.mpgIsRecent);
+    }
 }
 
-TEST_F(FuelTankTest, JustAfterAFillTheRecentEconomyIsShownAsSuch) {
+TEST_F(FuelTankTest, TheCaptionSaysWhichEconomyIsShown) {
     TankMinderRecord record;
     record.useRecentMpg = false;
-    const TankReading reading = Read(1004.0, 500.9);
-    EXPECT_TRUE(reading.mpgIsRecent);
-    EXPECT_DOUBLE_EQ(reading.mpg, kRecentMpg);
-    EXPECT_EQ(ReadoutText::ForTankMinder(record, reading).back().caption, "Recent");
+    EXPECT_EQ(ReadoutText::ForTankMinder(record, Read(1004.0, 500.9)).back().caption, "Recent");
     EXPECT_EQ(ReadoutText::ForTankMinder(record, Read(1200.0, 540.0)).back().caption, "This Tank");
 }
 
-TEST_F(FuelTankTest, AnEmptyTankAllowsNoDistanceAndNothingGoesBelowZero) {
-    const TankReading dry = Read(1900.0, 650.0);
-    EXPECT_EQ(dry.fuelRemaining, 0.0);
-    EXPECT_EQ(dry.distanceToEmpty, 0.0);
-
-    // A fill point beyond the vehicle's distance (a tank file from another vehicle).
-    const TankReading backwards = Read(900.0, 520.0);
-    EXPECT_EQ(backwards.mpg, 0.0);
-    EXPECT_EQ(backwards.distanceToEmpty, 0.0);
-
-    tank.Fill({1000.0, 0.0, 500.0});
-    EXPECT_EQ(tank.Read({1000.0, 0.0, 500.0}, 0.0, kRecentMpg, false).fuelRemaining, 0.0);
-}
-
 TEST_F(FuelTankTest, FillingKeepsTheTotalsOfTheFillInTheTankFile) {
-    const Totals now{1234.0, 50.0, 567.0};
-    tank.Fill(now);
+    tank.Fill({1234.0, 50.0, 567.0});
     EXPECT_EQ(TankFile::Read(path), (FillBaseline{567.0, 1234.0}));
     EXPECT_DOUBLE_EQ(Read(1234.0, 567.0).fuelRemaining, kTankSize);
-
-    const TankReading shown = FuelTank::JustFilled(kTankSize, kRecentMpg, true);
-    EXPECT_EQ(shown.fuelRemaining, kTankSize);
-    EXPECT_EQ(shown.mpg, 0.0);
-    EXPECT_EQ(shown.distanceToEmpty, 700.0);
+    EXPECT_EQ(FuelTank::JustFilled(kTankSize, kRecentMpg, true),
+              (TankReading{kTankSize, 0.0, 700.0, true}));
     EXPECT_EQ(FuelTank::JustFilled(kTankSize, kRecentMpg, false).distanceToEmpty, 0.0);
 }
 
@@ -87,7 +81,6 @@ TEST_F(FuelTankTest, ALevelTakenInWholeGallonsIsWhatRemainsAndLastsARestart) {
     const Totals now{1100.0, 0.0, 554.3};
     const double remaining = tank.Remaining(now, kTankSize);
     EXPECT_NEAR(remaining, 45.7, 1e-9);
-    EXPECT_EQ(FuelTank::WholeGallons(remaining), 45);
     tank.SetLevel(FuelTank::WholeGallons(remaining), kTankSize, now);
     EXPECT_NEAR(tank.Read(now, kTankSize, kRecentMpg, false).fuelRemaining, 45.0, 1e-9);
 
@@ -99,26 +92,21 @@ TEST_F(FuelTankTest, ALevelTakenInWholeGallonsIsWhatRemainsAndLastsARestart) {
 }
 
 TEST(FuelTank, WholeGallonsStayWithinWhatTheDialogTakes) {
-    EXPECT_EQ(FuelTank::WholeGallons(45.7), 45);
-    EXPECT_EQ(FuelTank::WholeGallons(-3.0), 0);
-    EXPECT_EQ(FuelTank::WholeGallons(1e12), 999);
-    EXPECT_EQ(FuelTank::WholeGallons(std::nan("")), 0);
+    const std::pair<double, int> cases[] = {{45.7, 45}, {-3.0, 0}, {1e12, 999}, {std::nan(""), 0}};
+    for (auto [gallons, whole] : cases) {
+        EXPECT_EQ(FuelTank::WholeGallons(gallons), whole) << gallons;
+    }
 }
 
 TEST(FuelTank, ANewTankIsFullInItsOwnFileAndAnUnreadableOneIsFullNow) {
     TempFolder folder;
     WorkingFolder inside(folder.Path());
-    std::tm made{};
-    made.tm_year = 2014 - 1900;
-    made.tm_mon = 6;
-    made.tm_mday = 14;
-    made.tm_hour = 10;
     FuelTank first;
-    first.StartNew(made, {1000.0, 10.0, 500.0});
+    first.StartNew(Date(2014, 7, 14), {1000.0, 10.0, 500.0});
     EXPECT_EQ(first.Path(), "Tnk73533436000.trp");
     EXPECT_EQ(TankFile::Read(first.Path()), (FillBaseline{500.0, 1000.0}));
     FuelTank second;
-    second.StartNew(made, {2000.0, 20.0, 900.0});
+    second.StartNew(Date(2014, 7, 14), {2000.0, 20.0, 900.0});
     EXPECT_EQ(second.Path(), "Tnk73533436001.trp");
     EXPECT_EQ(TankFile::Read(first.Path()), (FillBaseline{500.0, 1000.0}));
 

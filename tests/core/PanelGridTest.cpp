@@ -3,23 +3,18 @@
 #include <cstdlib>
 
 #include "core/panels/PanelGrid.h"
-#include "core/panels/PanelRecord.h"
 
 using namespace rovik;
 
 TEST(PanelGrid, DragDistanceIsCutTowardsZeroToWholeSteps) {
-    EXPECT_EQ(PanelGrid::DragDistance(13), 8);
-    EXPECT_EQ(PanelGrid::DragDistance(-13), -8);
-    EXPECT_EQ(PanelGrid::DragDistance(5), 0);
-    EXPECT_EQ(PanelGrid::DragDistance(-5), 0);
-    EXPECT_EQ(PanelGrid::DragDistance(16), 16);
+    const int cases[][2] = {{13, 8}, {-13, -8}, {5, 0}, {-5, 0}, {16, 16}};
+    for (auto [moved, dragged] : cases) {
+        EXPECT_EQ(PanelGrid::DragDistance(moved), dragged) << moved;
+    }
 }
 
-TEST(PanelGrid, SnapOnAGridThroughTheOrigin) {
+TEST(PanelGrid, SnapFollowsTheOriginOfTheGrid) {
     EXPECT_EQ(PanelGrid::Snap({13, 20, 173, 166}, 0, 0), (PanelRect{8, 16, 168, 160}));
-}
-
-TEST(PanelGrid, SnapFollowsAnOriginOffTheGrid) {
     EXPECT_EQ(PanelGrid::Snap({16, 25, 176, 171}, 3, 5), (PanelRect{11, 21, 171, 165}));
 }
 
@@ -35,11 +30,4 @@ TEST(PanelGrid, SnappedEdgesAreOnTheGridAndNear) {
             EXPECT_LT(std::abs(snapped.bottom - edge), 8);
         }
     }
-}
-
-TEST(PanelRecord, NewPanelIsASquareInTheTopLeftCorner) {
-    PanelRecord panel;
-    EXPECT_EQ(panel.PlacedRect(), (PanelRect{0, 0, 160, 160}));
-    panel.rect = {8, 8, 16, 16};
-    EXPECT_EQ(panel.PlacedRect(), panel.rect);
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/Described.h"
 #include "core/TempFolder.h"
 #include "core/app/ScreenFile.h"
 #include "core/params/ParameterTable.h"
@@ -50,19 +51,8 @@ TEST_F(MakeSuppliedFile, MakesParametersInOrderWithTheirCorrections) {
     ParameterTable table(Made());
     ASSERT_EQ(table.Load(), ParameterTable::LoadResult::Loaded);
     ASSERT_EQ(table.Size(), 3u);
-    const Parameter& egr = table.At(1);
-    EXPECT_EQ(egr.pid, 411);
-    EXPECT_EQ(egr.name, "EGR DP");
-    EXPECT_EQ(egr.format, "%.2f psi");
-    EXPECT_EQ(egr.lowRedLine, 1.0f);
-    EXPECT_EQ(egr.lowYellowLine, 2.0f);
-    EXPECT_EQ(egr.highYellowLine, 8.0f);
-    EXPECT_EQ(egr.highRedLine, 9.0f);
-    EXPECT_EQ(egr.offset, -1.5f);
-    EXPECT_EQ(egr.multiplier, 2.0f);
-    EXPECT_EQ(table.At(2).unit, "");
-    EXPECT_EQ(table.At(2).offset, 0.0f);
-    EXPECT_EQ(table.At(2).multiplier, 1.0f);
+    EXPECT_EQ(Described(table.At(1)), "EGR DP|DP|PSI|%.2f psi|411|0..10|1 2 / 8 9|-1.5 x 2");
+    EXPECT_EQ(Described(table.At(2)), "Mode|TMODE||%.0f|13|0..2|0.5 1.5 / 2.5 3.5|0 x 1");
 }
 
 TEST_F(MakeSuppliedFile, RefusesAFaultyParameterLineSayingWhereAndWhy) {
@@ -99,37 +89,30 @@ TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
                        "odometer 8 160 336 320 #FFFFFF file=Trip.trp horizontal=yes time=no\n"
                        "tank 344 160 672 320 #FFFFFF file=Tank.trp size=150.5 recent=no\n");
     ASSERT_EQ(run.status, 0) << run.errors;
-    std::optional<Screen> screen = ScreenFile::Read(Made());
-    ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->panelTextColor, Rgb(0x10, 0x20, 0x30));
-    ASSERT_EQ(screen->panels.size(), 4u);
-
     SimpleGaugeRecord simple;
     simple.rect = {8, 16, 168, 152};
     simple.background = Rgb(255, 128, 0);
     simple.pid = 411;
     simple.showWarningLamp = true;
     simple.alignment = TextAlignment::Right;
-    EXPECT_EQ(std::get<SimpleGaugeRecord>(screen->panels[0]), simple);
-
-    const auto& scan = std::get<ScanGaugeRecord>(screen->panels[1]);
-    EXPECT_EQ(scan.scanList, (std::vector<std::uint16_t>{102, 177}));
-    EXPECT_EQ(scan.pid, 102);
-    EXPECT_EQ(scan.dwell, 3u);
-    EXPECT_FALSE(scan.showGraph);
-    EXPECT_TRUE(scan.showGaugeName);
-
-    const auto& odometer = std::get<OdometerRecord>(screen->panels[2]);
-    EXPECT_EQ(odometer.tripFilePath, "Trip.trp");
-    EXPECT_TRUE(odometer.horizontal);
-    EXPECT_FALSE(odometer.showRunTime);
-    EXPECT_TRUE(odometer.showDistance);
-
-    const auto& tank = std::get<TankMinderRecord>(screen->panels[3]);
-    EXPECT_EQ(tank.tankFilePath, "Tank.trp");
-    EXPECT_EQ(tank.tankSize, 150.5);
-    EXPECT_FALSE(tank.useRecentMpg);
-    EXPECT_TRUE(tank.showMpg);
+    ScanGaugeRecord scan;
+    scan.rect = {176, 16, 336, 152};
+    scan.pid = 102;
+    scan.scanList = {102, 177};
+    scan.dwell = 3;
+    scan.showGraph = false;
+    OdometerRecord odometer;
+    odometer.rect = {8, 160, 336, 320};
+    odometer.tripFilePath = "Trip.trp";
+    odometer.horizontal = true;
+    odometer.showRunTime = false;
+    TankMinderRecord tank;
+    tank.rect = {344, 160, 672, 320};
+    tank.tankFilePath = "Tank.trp";
+    tank.tankSize = 150.5;
+    tank.useRecentMpg = false;
+    EXPECT_EQ(ScreenFile::Read(Made()),
+              (Screen{{simple, scan, odometer, tank}, "", Rgb(0x10, 0x20, 0x30)}));
 }
 
 TEST_F(MakeSuppliedFile, RefusesAFaultyScreenLineSayingWhereAndWhy) {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 
+#include "core/Described.h"
 #include "core/app/ScreenFile.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
@@ -65,12 +66,7 @@ TEST(SuppliedParameters, LoadWithTheEverydayValuesFirst) {
         firstPids.push_back(table.At(i).pid);
     }
     EXPECT_EQ(firstPids, (std::vector<unsigned>{84, 190, 110, 175, 100, 168, 183, 184}));
-    const Parameter& speed = table.At(0);
-    EXPECT_EQ(speed.name, "Road Speed");
-    EXPECT_EQ(speed.unit, "MPH");
-    EXPECT_EQ(speed.format, "%.0f");
-    EXPECT_EQ(speed.highYellowLine, 55.0f);
-    EXPECT_EQ(speed.highRedLine, 75.0f);
+    EXPECT_EQ(Described(table.At(0)), "Road Speed|SPEED|MPH|%.0f|84|0..90|0 0 / 55 75|0 x 1");
     EXPECT_EQ(table.FindByPid(411)->name, "EGR Differential Pressure");
 }
 

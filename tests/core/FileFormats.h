@@ -1,0 +1,298 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "Described.h"
+#include "core/app/ScreenFile.h"
+#include "core/app/SettingsFile.h"
+#include "core/params/ParameterTable.h"
+#include "core/trip/TankFile.h"
+#include "core/trip/TripFile.h"
+#include "core/trip/VehicleTotals.h"
+#include "core/values/ValueLookup.h"
+
+// The data files that have a reader and a writer in core, each described for the shared
+// round-trip and cut tests in FileFormatsTest.cpp. A format is a struct with:
+//   kName               its name in the test names
+//   Value               what the file holds; a fresh Value is what a part not read reads as
+//   Sample()            a Value whose every field or record differs from a fresh one
+//   Write(path, value)  the program's writer; true when it says the file now holds the value
+//   Read(path)          the program's reader
+//   States(read, full)  one letter a field or record, in file order: 'R' where read holds
+//                       full's value, 'D' where it holds a fresh Value's, '?' for anything else
+// A new format adds such a struct here and its name to the list in FileFormatsTest.cpp.
+namespace rovik::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The States letters of the named members, in the order given.
+template <class T, class... Members>
+std::string FieldStates(const T& read, const T& full, Members... members) {
+    const T fresh{};
+    std::string states;
+    auto note = [&](auto member) {
+        states += read.*member == full.*member ? 'R' : read.*member == fresh.*member ? 'D' : '?';
+    };
+    (note(members), ...);
+    return states;
+}
+
+template <class Gauge>
+Gauge SampleGauge() {
+    Gauge gauge;
+    gauge.rect = {8, 16, 168, 96};
+    gauge.background = Rgb(10, 20, 30);
+    gauge.pid = 300;
+    gauge.showWarningLamp = true;
+    gauge.showGaugeName = gauge.showValue = gauge.showUnit = gauge.showGraph = false;
+    gauge.useAbbreviation = true;
+    gauge.alignment = TextAlignment::Right;
+    return gauge;
+}
+
+inline ScanGaugeRecord SampleScanGauge() {
+    ScanGaugeRecord gauge = SampleGauge<ScanGaugeRecord>();
+    gauge.dwell = 10;
+    gauge.scanList = {110, 0, 254, 256, 511};
+    return gauge;
+}
+
+template <class Readout>
+Readout SampleReadout() {
+    Readout readout;
+    readout.rect = {240, 0, 400, 160};
+    readout.background = Rgb(1, 2, 3);
+    readout.alignment = TextAlignment::Centre;
+    readout.showCaptions = readout.showUnits = false;
+    readout.horizontal = true;
+    return readout;
+}
+
+inline OdometerRecord SampleOdometer() {
+    OdometerRecord odometer = SampleReadout<OdometerRecord>();
+    odometer.showDistance = odometer.showFuelUsed = odometer.showRunTime = false;
+    odometer.showMpg = odometer.showAverageSpeed = false;
+    odometer.locked = true;
+    odometer.tripFilePath = "Odo73533436000.trp";
+    return odometer;
+}
+
+inline TankMinderRecord SampleTankMinder() {
+    TankMinderRecord tank = SampleReadout<TankMinderRecord>();
+    tank.showDistance = tank.showFuelRemaining = tank.showMpg = tank.useRecentMpg = false;
+    tank.tankSize = 150.5;
+    tank.tankFilePath = "Tnk73533436000.trp";
+    return tank;
+}
+
+// The States letters of a panel record's fields, in file order.
+template <class R>
+std::string RecordStates(const R& read, const R& full) {
+    std::string states = FieldStates(read, full, &R::rect, &R::background);
+    if constexpr (std::is_base_of_v<SimpleGaugeRecord, R>) {
+        states +=
+            FieldStates(read, full, &R::pid, &R::showWarningLamp, &R::showGaugeName, &R::showValue,
+                        &R::showUnit, &R::showGraph, &R::useAbbreviation, &R::alignment);
+    }
+    if constexpr (std::is_same_v<R, ScanGaugeRecord>) {
+        states += FieldStates(read, full, &R::dwell, &R::scanList);
+    }
+    if constexpr (std::is_same_v<R, OdometerRecord>) {
+        states += FieldStates(read, full, &R::showFuelUsed, &R::locked, &R::showRunTime,
+                              &R::showDistance, &R::showMpg, &R::showAverageSpeed, &R::alignment,
+                              &R::showCaptions, &R::showUnits, &R::horizontal, &R::tripFilePath);
+    }
+    if constexpr (std::is_same_v<R, TankMinderRecord>) {
+        states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
+                              &R::alignment, &R::showCaptions, &R::showUnits, &R::useRecentMpg,
+                              &R::horizontal, &R::tankSize, &R::tankFilePath);
+    }
+    return states;
+}
+
+struct SettingsDat {
+    static constexpr const char* kName = "SettingsDat";
+    using Value = Settings;
+
+    static Value Sample() {
+        Settings s;
+        s.portName = "/dev/ttyS9";
+        s.screenFileName = "TRUCK.SCR";
+        s.windowPlacement = {44, 0, 3, -1, -1, -1, -1, 10, 20, 810, 620};
+        s.hasWindowPlacement = true;
+        s.logInterval = 5;
+        s.loggedPids = {190, 84, 0, 254, 256, 511};
+        s.logFileName = "trip.txt";
+        s.autoRestart = s.automaticallyStartLog = s.logWhenEngineOff = true;
+        s.rollingMpgBufferSize = 300;
+        s.engineFileName = "Cummins ISX";
+        s.odometerPid = 244;
+        s.connectionType = ConnectionType::Vx150Wifi;
+        s.transmitDelay = 7;
+        s.requestFuelmeter = s.requestOdometer = true;
+        s.ipAddress = "192.168.4.7";
+        s.tcpPort = 70000;
+        return s;
+    }
+    static bool Write(const std::string& path, const Value& value) {
+        return SettingsFile(path).Write(value);
+    }
+    static Value Read(const std::string& path) { return SettingsFile(path).Read(); }
+    static std::string States(const Value& read, const Value& full) {
+        using S = Settings;
+        return FieldStates(read, full, &S::portName, &S::screenFileName, &S::windowPlacement,
+                           &S::hasWindowPlacement, &S::logInterval, &S::loggedPids, &S::logFileName,
+                           &S::autoRestart, &S::rollingMpgBufferSize, &S::engineFileName,
+                           &S::odometerPid, &S::automaticallyStartLog, &S::logWhenEngineOff,
+                           &S::connectionType, &S::transmitDelay, &S::requestFuelmeter,
+                           &S::requestOdometer, &S::ipAddress, &S::tcpPort);
+    }
+};
+
+// Panels are whole records or, where the file was cut, fields as far as the cut.
+struct ScreenFileFormat {
+    static constexpr const char* kName = "ScreenFile";
+    using Value = Screen;
+
+    static Value Sample() {
+        PanelRecord blank;
+        blank.rect = {0, 200, 40, 240};
+        blank.background = Rgb(9, 8, 7);
+        return {{SampleGauge<SimpleGaugeRecord>(), SampleScanGauge(), SampleOdometer(),
+                 SampleTankMinder(), blank},
+                "/home/driver/road.bmp",
+                Rgb(1, 2, 3)};
+    }
+    static bool Write(const std::string& path, const Value& value) {
+        return ScreenFile::Write(path, value);
+    }
+    static Value Read(const std::string& path) {
+        std::optional<Screen> screen = ScreenFile::Read(path);
+        EXPECT_TRUE(screen);
+        return screen.value_or(Screen());
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states = read.panels.size() > full.panels.size() ? "?" : "";
+        for (std::size_t i = 0; i < full.panels.size(); ++i) {
+            states += std::visit(
+                [&](const auto& whole) {
+                    using Record = std::decay_t<decltype(whole)>;
+                    const Record fresh;
+                    const Record* got =
+                        i < read.panels.size() ? std::get_if<Record>(&read.panels[i]) : &fresh;
+                    return got ? RecordStates(*got, whole) : std::string("?");
+                },
+                full.panels[i]);
+        }
+        return states + FieldStates(read, full, &Screen::wallpaperPath, &Screen::panelTextColor);
+    }
+};
+
+// Whole records only; with none the table holds the default parameter.
+struct ParametersDat {
+    static constexpr const char* kName = "ParametersDat";
+    using Value = std::vector<Parameter>;
+
+    static Value Sample() {
+        Parameter oil;
+        oil.name = "OIL PRESSURE";
+        oil.pid = 100;
+        oil.format = "%.0f psi";
+        oil.lowRedLine = 10.0f;
+        Parameter pageTwo;
+        pageTwo.pid = 300;
+        pageTwo.offset = 2.0f;
+        pageTwo.multiplier = 10.0f;
+        Parameter last;
+        last.unit = "RPM";
+        last.highRedLine = 2500.0f;
+        return {oil, pageTwo, last};
+    }
+    static bool Write(const std::string& path, const Value& value) {
+        ParameterTable table(path);
+        for (const Parameter& parameter : value) {
+            table.Append(std::make_unique<Parameter>(parameter));
+        }
+        return table.Save();
+    }
+    static Value Read(const std::string& path) {
+        ParameterTable table(path);
+        table.Load();
+        Value read;
+        for (std::size_t i = 0; i < table.Size(); ++i) {
+            read.push_back(table.At(i));
+        }
+        return read;
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states = read.size() > full.size() ? "?" : "";
+        for (std::size_t i = 0; i < full.size(); ++i) {
+            const std::string got = Described(i < read.size() ? read[i] : Parameter());
+            states += got == Described(full[i]) ? 'R' : got == Described(Parameter()) ? 'D' : '?';
+        }
+        return states;
+    }
+};
+
+// ODOMETER.DAT, written as the link's totals are copied into it.
+struct OdometerDat {
+    static constexpr const char* kName = "OdometerDat";
+    using Value = Totals;
+
+    struct Reported : ValueLookup {
+        explicit Reported(const Totals& totals) : totals(totals) {}
+        double GetValue(unsigned pid) const override {
+            return pid == VehicleTotals::kFuelUsedPid      ? totals.fuelUsed
+                   : pid == VehicleTotals::kEngineHoursPid ? totals.engineHours
+                                                           : totals.distance;
+        }
+        std::uint32_t GetUpdateCount(unsigned) const override { return 1; }
+        const std::uint8_t* GetRawBytes(unsigned) const override { return nullptr; }
+        Totals totals;
+    };
+
+    static Value Sample() { return {412345.6, 9876.5, 61234.5}; }
+    static bool Write(const std::string& path, const Value& value) {
+        VehicleTotals(path).Refresh(ParameterTable(path + ".none"), Reported(value), 245);
+        return Read(path) == value;
+    }
+    static Value Read(const std::string& path) {
+        VehicleTotals totals(path);
+        totals.Load();
+        return totals.Current();
+    }
+    static std::string States(const Value& read, const Value& full) {
+        return FieldStates(read, full, &Totals::distance, &Totals::engineHours, &Totals::fuelUsed);
+    }
+};
+
+// A baseline file holds the whole baseline or none.
+template <class File, class Baseline>
+struct BaselineFormat {
+    using Value = std::optional<Baseline>;
+
+    static bool Write(const std::string& path, const Value& value) {
+        return File::Write(path, *value);
+    }
+    static Value Read(const std::string& path) { return File::Read(path); }
+    static std::string States(const Value& read, const Value& full) {
+        return read == full ? "R" : read ? "?" : "D";
+    }
+};
+
+struct TripFileFormat : BaselineFormat<TripFile, Totals> {
+    static constexpr const char* kName = "TripFile";
+    static Value Sample() { return Totals{412345.6, 9876.5, 61234.5}; }
+};
+
+struct TankFileFormat : BaselineFormat<TankFile, FillBaseline> {
+    static constexpr const char* kName = "TankFile";
+    static Value Sample() { return FillBaseline{61234.5, 412345.6}; }
+};
+
+}  // namespace rovik::test
