@@ -136,25 +136,33 @@ TEST_F(FaultCollectorTest, DiagnosticBytesGiveCodeTypeAndName) {
                        }));
 }
 
-TEST_F(FaultCollectorTest, J1939FaultsCarryTheirSpn) {
+// A J1939 sender with a J1587 counterpart is named by it, any other by its address.
+TEST_F(FaultCollectorTest, J1939FaultsCarryTheirSpnAndSender) {
     now = LocalTime(2021, 11, 23, 17, 45);
-    faults.RecordFault(128, 3719, 16, 1, true);
-    faults.RecordFault(130, 524287, 31, 0x85, true);
+    faults.RecordFault(0, 3719, 16, 1, true);
+    faults.RecordFault(3, 524287, 31, 0x85, true);
+    faults.RecordFault(11, 1024, 2, 1, true);
+    faults.RecordFault(49, 520204, 9, 1, true);
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "ENG SPN  3719 16 DPF 1 Soot Load                High Reading     "
                            "11/23/21 17:45",
                            "TRN SPN524287 31 UNKNOWN COMPONENT              UNKNOWN MODE     "
                            "11/23/21 17:45",
+                           "ABS SPN  1024  2 UNKNOWN COMPONENT              Invalid Data     "
+                           "11/23/21 17:45",
+                           " 49 SPN520204  9 UNKNOWN COMPONENT              Abnormal Update  "
+                           "11/23/21 17:45",
                        }));
 }
 
 TEST_F(FaultCollectorTest, TheSameCodeFromAnotherSourceOrLinkIsAnotherFault) {
-    // All three share the key (110 << 8) + 3.
+    // All four share the key (110 << 8) + 3.
     Receive(128, {194, 2, 110, 0x03});
     Receive(130, {194, 2, 110, 0x03});
-    faults.RecordFault(128, 110, 3, 1, true);
-    EXPECT_EQ(faults.Count(), 3u);
-    EXPECT_EQ(faults.RunningTotal(), 3u);
+    faults.RecordFault(0, 110, 3, 1, true);
+    faults.RecordFault(3, 110, 3, 1, true);
+    EXPECT_EQ(faults.Count(), 4u);
+    EXPECT_EQ(faults.RunningTotal(), 4u);
 }
 
 TEST_F(FaultCollectorTest, TheWalkStaysInsideTheMessage) {
