@@ -1,0 +1,94 @@
+#include "core/maint/LocalTime.h"
+
+#include <cstdio>
+#include <ctime>
+#include <mutex>
+
+namespace rovik {
+
+namespace {
+std::mutex& ConversionLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+std::tm ToTm(const LocalTime::Fields& fields) {
+    std::tm local{};
+    local.tm_year = fields.year - 1900;
+    local.tm_mon = fields.month - 1;
+    local.tm_mday = fields.day;
+    local.tm_hour = fields.hour;
+    local.tm_min = fields.minute;
+    local.tm_sec = fields.second;
+    local.tm_isdst = -1;
+    return local;
+}
+
+std::optional<Moment> Make(std::tm local) {
+    // A conversion that fails leaves the weekday alone; -1 alone could be a real moment.
+    local.tm_wday = -1;
+    std::time_t made = 0;
+    {
+        std::lock_guard<std::mutex> guard(ConversionLock());
+        made = std::mktime(&local);
+    }
+    if (local.tm_wday < 0) {
+        return std::nullopt;
+    }
+    return std::chrono::time_point_cast<std::chrono::seconds>(
+        std::chrono::system_clock::from_time_t(made));
+}
+
+bool IsRealDate(const LocalTime::Fields& fields) {
+    using namespace std::chrono;
+    const year_month_day date{year(fields.year), month(static_cast<unsigned>(fields.month)),
+                              day(static_cast<unsigned>(fields.day))};
+    return fields.year >= LocalTime::kFirstYear && fields.year <= LocalTime::kLastYear &&
+           date.ok() && fields.hour >= 0 && fields.hour < 24 && fields.minute >= 0 &&
+           fields.minute < 60 && fields.second >= 0 && fields.second < 60;
+}
+}  // namespace
+
+std::optional<Moment> LocalTime::ToMoment(const Fields& fields) {
+    if (!IsRealDate(fields)) {
+        return std::nullopt;
+    }
+    return Make(ToTm(fields));
+}
+
+LocalTime::Fields LocalTime::ToFields(Moment moment) {
+    const std::time_t time = std::chrono::system_clock::to_time_t(moment);
+    std::tm local{};
+    {
+        std::lock_guard<std::mutex> guard(ConversionLock());
+        const std::tm* converted = std::localtime(&time);
+        if (converted) {
+            local = *converted;
+        }
+    }
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+Moment LocalTime::Noon(Moment moment) {
+    Fields fields = ToFields(moment);
+    fields.hour = 12;
+    fields.minute = 0;
+    fields.second = 0;
+    return Make(ToTm(fields)).value_or(moment);
+}
+
+Moment LocalTime::AddDays(Moment moment, int days) {
+    std::tm local = ToTm(ToFields(moment));
+    local.tm_mday += days;
+    return Make(local).value_or(moment + std::chrono::days(days));
+}
+
+std::string LocalTime::DateText(Moment moment) {
+    const Fields fields = ToFields(moment);
+    char text[48];
+    std::snprintf(text, sizeof text, "%.2d/%.2d/%.4d", fields.month, fields.day, fields.year);
+    return text;
+}
+
+}  // namespace rovik
