@@ -132,6 +132,9 @@ TEST_F(MaintenanceFileTest, ReadsDatesAsLocalTimesAtNoonUnlessTheyGiveATwelveHou
     for (const Case& c : cases) {
         EXPECT_EQ(MaintenanceFileReader::ParseDate(c.text), c.date) << c.text;
     }
+    for (const char* far : {"01/09/6025", "12/31/9999", "01/01/1900"}) {
+        EXPECT_EQ(LocalTime::DateText(MaintenanceFileReader::ParseDate(far).value()), far);
+    }
 }
 
 TEST_F(MaintenanceFileTest, ReadsWhatItCanOfADamagedFile) {
@@ -183,7 +186,7 @@ TEST_F(MaintenanceFileTest, AValueThatCannotBeReadKeepsTheDefaultOrIsWorkedOutAg
     EXPECT_EQ(item.instanceCount, 0u);
 
     damaged = replaced(kOilChange, "LastInstanceTime: 01/10/2024", "LastInstanceTime: soon");
-    damaged = replaced(damaged, "LastInstanceMileage: 50000.0", "LastInstanceMileage: 1e300");
+    damaged = replaced(damaged, "LastInstanceMileage: 50000.0", "LastInstanceMileage: inf");
     item = ReadItem(damaged);
     EXPECT_EQ(item.lastInstanceTime, now);
     EXPECT_EQ(item.lastInstanceMileage, distance);

@@ -35,8 +35,8 @@ std::optional<Moment> Make(std::tm local) {
     if (local.tm_wday < 0) {
         return std::nullopt;
     }
-    return std::chrono::time_point_cast<std::chrono::seconds>(
-        std::chrono::system_clock::from_time_t(made));
+    // Straight to seconds: the system clock's own ticks would overflow after 2262.
+    return Moment(std::chrono::seconds(made));
 }
 
 bool IsRealDate(const LocalTime::Fields& fields) {
@@ -57,7 +57,7 @@ std::optional<Moment> LocalTime::ToMoment(const Fields& fields) {
 }
 
 LocalTime::Fields LocalTime::ToFields(Moment moment) {
-    const std::time_t time = std::chrono::system_clock::to_time_t(moment);
+    const std::time_t time = moment.time_since_epoch().count();
     std::tm local{};
     {
         std::lock_guard<std::mutex> guard(ConversionLock());

@@ -10,8 +10,6 @@ namespace rovik {
 
 namespace {
 constexpr std::uint8_t kLastControlByte = 15;
-// Farther than any vehicle goes: a larger number comes from a damaged file.
-constexpr double kFarthest = 1e12;
 
 // The text before the separator less one trailing space, and the text after it less one
 // leading space; none after a line without the separator.
@@ -52,7 +50,7 @@ std::optional<Number> Leading(const std::optional<std::string>& text) {
 
 std::optional<double> Miles(const std::optional<std::string>& text) {
     std::optional<double> miles = Leading<double>(text);
-    if (!miles || !std::isfinite(*miles) || std::fabs(*miles) > kFarthest) {
+    if (!miles || !std::isfinite(*miles)) {
         return std::nullopt;
     }
     return miles;
