@@ -2,35 +2,29 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <optional>
 #include <string>
 
 #include "core/maint/LocalTime.h"
 
-// Makes a time zone the local one for as long as it lives, so that dates and daylight
-// saving come out the same on every machine.
+// Makes a time zone with daylight saving the local one for as long as it lives, so that
+// dates come out the same on every machine.
 class LocalZone {
 public:
-    explicit LocalZone(const char* zone = "America/Chicago") {
-        if (const char* old = std::getenv("TZ")) {
-            previous = old;
-        }
-        setenv("TZ", zone, 1);
-        tzset();
+    LocalZone() : had(std::getenv("TZ") != nullptr), previous(had ? std::getenv("TZ") : "") {
+        Set("America/Chicago");
     }
-    ~LocalZone() {
-        if (previous) {
-            setenv("TZ", previous->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
+    ~LocalZone() { had ? Set(previous.c_str()) : (unsetenv("TZ"), tzset()); }
     LocalZone(const LocalZone&) = delete;
     LocalZone& operator=(const LocalZone&) = delete;
 
 private:
-    std::optional<std::string> previous;
+    static void Set(const char* zone) {
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+
+    bool had;
+    std::string previous;
 };
 
 // The local moment of a date and time that the test knows to be real.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "LocalZone.h"
-#include "core/maint/ItemProperties.h"
 #include "core/maint/MaintenanceItem.h"
 
 using namespace rovik;
@@ -76,62 +75,4 @@ TEST_F(MaintenanceItemTest, TurnsYellowAndRedAFifthOfItsIntervalEitherSideOfTheD
         EXPECT_EQ(OilChange().StatusAt(c.now, c.distance), c.status) << where;
         EXPECT_EQ(OilChange(true).StatusAt(c.now, c.distance), c.timeOnlyStatus) << where;
     }
-}
-
-TEST_F(MaintenanceItemTest, ShowsItsIntervalAndDueValueWithMilesOnlyWhenNotTimeOnly) {
-    EXPECT_EQ(OilChange().IntervalText(), "12 Months, 12000 Miles");
-    EXPECT_EQ(OilChange().DueText(), "01/09/2025  62000 Miles");
-    EXPECT_EQ(OilChange(true).IntervalText(), "12 Months");
-    EXPECT_EQ(OilChange(true).DueText(), "01/09/2025");
-}
-
-TEST_F(MaintenanceItemTest, PropertiesOfANewItemAreTwelveMonthsAndMilesFromToday) {
-    const ItemProperties fresh = ItemProperties::ForNew(At(2024, 5, 6, 8, 15), 42000.0);
-    EXPECT_EQ(fresh.description, "New Item");
-    EXPECT_FALSE(fresh.timeOnly);
-    EXPECT_EQ(fresh.months, 12);
-    EXPECT_EQ(fresh.miles, 12000.0);
-    EXPECT_EQ(fresh.timeOnlyMonths, 12);
-    EXPECT_EQ(fresh.note, "");
-    EXPECT_EQ(fresh.lastMiles, 42000.0);
-
-    MaintenanceItem item;
-    fresh.ApplyTo(item);
-    EXPECT_EQ(item.name, "New Item");
-    EXPECT_EQ(item.intervalDays, 360);
-    // Only the date of the last instance is kept: it stands for noon, as in the file.
-    EXPECT_EQ(item.lastInstanceTime, At(2024, 5, 6));
-    EXPECT_EQ(item.dueTime, At(2025, 5, 6));
-    EXPECT_EQ(item.dueMileage, 54000.0);
-    EXPECT_EQ(ItemProperties::Of(item), ItemProperties::ForNew(At(2024, 5, 6), 42000.0));
-}
-
-TEST_F(MaintenanceItemTest, PropertiesSwitchAnItemBetweenTimeOnlyAndTimeAndMileage) {
-    MaintenanceItem item = OilChange();
-    item.instanceCount = 7;
-    ItemProperties properties = ItemProperties::Of(item);
-    properties.description = "Inspection";
-    properties.timeOnly = true;
-    properties.months = 1;
-    properties.timeOnlyMonths = 6;
-    properties.note = "Form 7";
-    properties.ApplyTo(item);
-    EXPECT_TRUE(item.timeOnly);
-    EXPECT_EQ(item.intervalDays, 180);
-    EXPECT_EQ(item.mileageInterval, 0.0);
-    EXPECT_EQ(item.note, "Form 7");
-    EXPECT_EQ(item.dueTime, At(2024, 7, 8));
-    EXPECT_EQ(item.dueMileage, 50000.0);
-    EXPECT_EQ(item.instanceCount, 7u);
-
-    properties = ItemProperties::Of(item);
-    EXPECT_EQ(properties.months, 6);
-    EXPECT_EQ(properties.miles, 12000.0);
-    properties.timeOnly = false;
-    properties.miles = 25000.0;
-    properties.ApplyTo(item);
-    EXPECT_FALSE(item.timeOnly);
-    EXPECT_EQ(item.intervalDays, 180);
-    EXPECT_EQ(item.note, "");
-    EXPECT_EQ(item.dueMileage, 75000.0);
 }
