@@ -1,5 +1,6 @@
 #include "core/maint/MaintenanceFileReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>

@@ -354,7 +354,6 @@ void MaintenanceTrackingDialog::SaveChanges() {
             return;
         }
     }
-    loaded = {schedule, MaintenanceFile::Found::kSchedule};
 }
 
 bool MaintenanceTrackingDialog::MayReplaceOtherFile() {
