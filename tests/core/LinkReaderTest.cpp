@@ -61,10 +61,13 @@ struct TcpBox {
 struct RecordingSink : FrameSink {
     bool Consume(const std::uint8_t* bytes, std::size_t count) override {
         received.append(reinterpret_cast<const char*>(bytes), count);
-        return overrunNext;
+        const bool overrun = overrunNext;
+        overrunNext = overrunNext && !overrunOnce;
+        return overrun;
     }
     std::string received;
     bool overrunNext = false;
+    bool overrunOnce = false;
 };
 
 void OpenOn(LinkReader& link, const PtyBox& box, ConnectionType type) {
@@ -197,6 +200,15 @@ TEST(LinkReaderSocket, ConnectsGreetsAndReads) {
     PassUntilBytes(link, 10);
     EXPECT_EQ(sink.received, "J80546EBE\n");
     EXPECT_EQ(link.GetStatus(), LinkStatus::Ok);
+
+    // A pass drains the socket in chunks; an overrun in the first marks the whole pass.
+    sink.overrunNext = true;
+    sink.overrunOnce = true;
+    const std::string burst(300, 'x');
+    ::send(box.peer, burst.data(), burst.size(), 0);
+    PassUntilBytes(link, 310);
+    EXPECT_EQ(link.GetByteCount(), 310u);
+    EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
 }
 
 TEST(LinkReaderSocket, UnreachableBoxAndUnknownHostAreNotRetried) {
