@@ -118,8 +118,9 @@ void CMainFrame::BuildMenus() {
     advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
         ->setStatusTip("Choose the engine file that gives torque and horsepower");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
-    advanced->addAction("&Data Logging...", main, &MainWindow::ShowDataLog)
-        ->setStatusTip("Save ongoing data to a file.");
+    QAction* dataLogging = advanced->addAction("&Data Logging...", main, &MainWindow::ShowDataLog);
+    dataLogging->setObjectName("dataLogging");
+    dataLogging->setStatusTip("Save ongoing data to a file.");
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
         ->setStatusTip("Correct the odometer, hour meter and fuel meter");
