@@ -16,7 +16,8 @@
 using namespace rovik;
 
 namespace {
-const std::string kHeader = "Log File\r\n\"Hr\",\"Min\",\"Sec\",\"SPEED\",\"RPM\",\r\n";
+// A quote in a heading is doubled, so the heading stays one field.
+const std::string kHeader = "Log File\r\n\"Hr\",\"Min\",\"Sec\",\"SPEED\",\"R\"\"PM\",\r\n";
 const std::string kLine = "14,5,9,55.0,1450.0,\r\n";
 
 std::tm FivePastTwo() {
@@ -31,7 +32,7 @@ std::tm FivePastTwo() {
 struct DataLoggerTest : ::testing::Test {
     DataLoggerTest() {
         auto engineSpeed = std::make_unique<Parameter>();
-        engineSpeed->abbreviation = "RPM";
+        engineSpeed->abbreviation = "R\"PM";
         engineSpeed->pid = pid::kEngineSpeed;
         parameters.Append(std::make_unique<Parameter>());
         parameters.Append(std::move(engineSpeed));
