@@ -261,8 +261,8 @@ void MainWindow::ChooseEngineType() {
 void MainWindow::EditEngineCorrections() {
     ParameterTable& parameters = dashboard.Parameters();
     Settings& settings = dashboard.CurrentSettings();
-    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings),
-                                   CurrentTotals(), this);
+    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings), MeterTotals(),
+                                   this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -271,8 +271,8 @@ void MainWindow::EditEngineCorrections() {
     SaveParameters();
 }
 
-EngineCorrectionsDialog::Totals MainWindow::CurrentTotals() {
-    const Totals& kept = dashboard.Totals().Current();
+EngineCorrectionsDialog::Totals MainWindow::MeterTotals() const {
+    const Totals& kept = CurrentTotals();
     return {kept.distance, kept.engineHours, kept.fuelUsed};
 }
 
