@@ -67,8 +67,7 @@ struct PanelTest : ::testing::Test {
         Settle();
     }
     void PressDelete(Panel* panel) {
-        QKeyEvent event(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier);
-        QApplication::sendEvent(panel, &event);
+        QTest::keyClick(panel, Qt::Key_Delete);
         Settle();
     }
 

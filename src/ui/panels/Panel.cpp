@@ -184,7 +184,19 @@ void Panel::UpdateCursor(QPoint point) {
 }
 
 void Panel::keyPressEvent(QKeyEvent* event) {
-    if (!StepByKey(event->key(), event->modifiers() & Qt::ShiftModifier)) {
+    const int key = event->key();
+    if (key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_Menu) {
+        // A held key acts once: a repeated Enter would reopen the dialog it has just closed.
+        if (event->isAutoRepeat()) {
+            return;
+        }
+        if (key == Qt::Key_Delete) {
+            host.RequestPanelDeletion(this);
+        } else {
+            ShowProperties();
+        }
+    } else if (!StepByKey(key, event->modifiers() & Qt::ShiftModifier)) {
         QWidget::keyPressEvent(event);
     }
 }
@@ -214,17 +226,6 @@ bool Panel::StepByKey(int key, bool edge) {
     }
     RefreshInParent();
     return true;
-}
-
-void Panel::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete) {
-        host.RequestPanelDeletion(this);
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-               event->key() == Qt::Key_Menu) {
-        ShowProperties();
-    } else {
-        QWidget::keyReleaseEvent(event);
-    }
 }
 
 void Panel::focusInEvent(QFocusEvent*) {

@@ -11,7 +11,8 @@ class PanelHost;
 struct Screen;
 
 // A panel on the main window: the user selects it with a click, drags it on an 8-pixel grid,
-// resizes it by its frame, recolours it and deletes it with the Delete key. This base class is
+// resizes it by its frame, recolours it and deletes it with the Delete key; Enter or the menu
+// key opens its properties. This base class is
 // the blank panel; the gauge kinds paint on top of it.
 class Panel : public QWidget {
     Q_OBJECT
@@ -40,7 +41,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
