@@ -8,7 +8,6 @@ packages=(
 )
 if [ "${1:-}" != "run" ]; then
     packages+=(
-        qt6-multimedia-dev
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format xvfb
         # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
