@@ -49,9 +49,9 @@ void MainWindow::Start(const CommandLine& commandLine) {
     PlaceFrame();
     window()->show();
     mainTimer.start();
+    // A notice may name a file, so it is read in the system's encoding, as file names are.
     for (const Notice& notice : notices) {
-        QMessageBox::warning(this, QString::fromLatin1(notice.caption.c_str()),
-                             QString::fromLatin1(notice.text.c_str()));
+        QMessageBox::warning(this, FromPath(notice.caption), FromPath(notice.text));
     }
     if (dashboard.EngineFileFailed()) {
         ChooseEngineType();

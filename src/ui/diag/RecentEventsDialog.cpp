@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/diag/FaultCollector.h"
+#include "ui/app/FilePath.h"
 
 namespace rovik {
 
@@ -104,7 +105,7 @@ void RecentEventsDialog::ClearList() {
 }
 
 QString RecentEventsDialog::HistoryPath() const {
-    return QFileInfo(QString::fromLocal8Bit(faults.HistoryPath().c_str())).absoluteFilePath();
+    return QFileInfo(FromPath(faults.HistoryPath())).absoluteFilePath();
 }
 
 void RecentEventsDialog::ViewHistory() {
