@@ -23,6 +23,7 @@ constexpr int kVisibleLines = FaultCollector::kListed + 1;
 
 QListWidget* MakeList(QWidget* parent) {
     auto* list = new QListWidget(parent);
+    list->setAccessibleName("Recent Diagnostic Events");
     list->setSortingEnabled(true);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics(list->font());
