@@ -45,6 +45,8 @@ GaugePropertiesDialog::GaugePropertiesDialog(const ParameterTable& parameters,
 QGroupBox* GaugePropertiesDialog::MakeParameterGroup(
     QAbstractItemView::SelectionMode selectionMode) {
     parameterList = new QListWidget;
+    // A list takes no name from its group's title, as other controls do.
+    parameterList->setAccessibleName(tr("Parameter"));
     parameterList->setSelectionMode(selectionMode);
     parameterList->setMinimumSize(220, 260);
     auto* group = new QGroupBox(tr("&Parameter"));
