@@ -109,6 +109,10 @@ struct PropertiesCase {
     std::function<void(AnyPanelRecord&)> click;
 };
 
+void PrintTo(const PropertiesCase& kind, std::ostream* out) {
+    *out << kind.title;
+}
+
 template <typename Record>
 AnyPanelRecord Placed(Record record) {
     record.rect = {8, 8, 208, 168};
