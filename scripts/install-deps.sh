@@ -8,7 +8,6 @@ packages=(
 )
 if [ "${1:-}" != "run" ]; then
     packages+=(
-        qt6-multimedia-dev
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format clang-tidy xvfb
         # time zones, for the tests of local dates across daylight saving

@@ -13,7 +13,6 @@
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
 #include "support/MessageBytes.h"
-#include "ui/ModalAnswer.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/logging/DataLogDialog.h"

@@ -6,12 +6,14 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 namespace rovik::test {
 
 // Answers the modal windows the program opens while a test drives it: message boxes are
-// acknowledged and their texts kept, other dialogs are cancelled and their titles kept. A
-// file dialog picks fileToChoose instead, when a test has set it, and clears it.
+// acknowledged and their texts kept; other dialogs are handed to inspect, when a test has
+// set it, then cancelled and their titles kept. A file dialog picks fileToChoose instead,
+// when a test has set it, and clears it.
 class ModalCloser {
 public:
     ModalCloser() {
@@ -23,6 +25,7 @@ public:
     QStringList messages;
     QStringList dialogs;
     QString fileToChoose;
+    std::function<void(QDialog&)> inspect;
 
 private:
     void CloseActive() {
@@ -39,11 +42,31 @@ private:
             static_cast<QDialog*>(files)->accept();
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialogs << dialog->windowTitle();
+            if (inspect) {
+                inspect(*dialog);
+            }
             dialog->reject();
         }
     }
 
     QTimer timer;
 };
+
+// Acts once on the first modal window of this type that opens from now on, so a test can
+// drive a dialog that the program runs with exec(). Each answer polls on a timer of its own,
+// so one may open a window that the next answers.
+template <typename Window>
+void AnswerNext(std::function<void(Window&)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(*window);
+        }
+    });
+    poll->start();
+}
 
 }  // namespace rovik::test

@@ -32,21 +32,15 @@ protected:
                 return width;
             case PdmHeight:
                 return height;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 96;
             case PdmDepth:
                 return 32;
-            case PdmNumColors:
-                return 0x7FFFFFFF;
             case PdmDevicePixelRatio:
                 return 1;
             case PdmDevicePixelRatioScaled:
                 return static_cast<int>(devicePixelRatioFScale());
             default:
-                return 0;
+                // Dots per inch; nothing else matters for text.
+                return 96;
         }
     }
 

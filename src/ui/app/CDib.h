@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -15,8 +14,6 @@ namespace rovik {
 class CDib {
 public:
     bool Load(const QString& path);
-    bool IsEmpty() const { return image.isNull(); }
-    QSize Size() const { return image.size(); }
     // Draws the whole image over the target rectangle; false when there is nothing to draw.
     bool Draw(QPainter& painter, const QRect& target) const;
 

@@ -88,7 +88,8 @@ void CMainFrame::BuildMenus() {
     MainWindow* main = mainWindow;
     statusBar();
     QMenu* file = menuBar()->addMenu("&File");
-    file->addAction("&New", QKeySequence::New, main, &MainWindow::NewScreen);
+    // No shortcut: New followed by Save would wipe the screen file in two keystrokes.
+    file->addAction("&New", main, &MainWindow::NewScreen);
     file->addAction("&Open...", QKeySequence::Open, main, &MainWindow::OpenScreen);
     file->addAction("&Save", QKeySequence::Save, main, &MainWindow::SaveScreen);
     file->addAction("Save &As...", main, &MainWindow::SaveScreenAs);

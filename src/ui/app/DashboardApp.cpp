@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "core/app/CommandLine.h"
+#include "ui/app/FilePath.h"
 
 namespace rovik {
 
@@ -15,7 +16,8 @@ DashboardApp::DashboardApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int DashboardApp::Run() {
-    CommandLine commandLine(arguments().join(' ').toStdString());
+    // The demo switch names a file, which the core opens by its name in the system's encoding.
+    CommandLine commandLine(ToPath(arguments().join(' ')));
     frame = std::make_unique<CMainFrame>();
     frame->Main().Start(commandLine);
     int result = exec();

@@ -52,9 +52,9 @@ void MainWindow::Start(const CommandLine& commandLine) {
     ShowLogInTitle();
     window()->show();
     mainTimer.start();
+    // A notice may name a file, so it is read in the system's encoding, as file names are.
     for (const Notice& notice : notices) {
-        QMessageBox::warning(this, QString::fromLatin1(notice.caption.c_str()),
-                             QString::fromLatin1(notice.text.c_str()));
+        QMessageBox::warning(this, FromPath(notice.caption), FromPath(notice.text));
     }
     if (dashboard.EngineFileFailed()) {
         ChooseEngineType();
@@ -285,8 +285,8 @@ void MainWindow::ChooseEngineType() {
 void MainWindow::EditEngineCorrections() {
     ParameterTable& parameters = dashboard.Parameters();
     Settings& settings = dashboard.CurrentSettings();
-    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings),
-                                   CurrentTotals(), this);
+    EngineCorrectionsDialog dialog(EngineCorrections::Current(parameters, settings), MeterTotals(),
+                                   this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -296,8 +296,8 @@ void MainWindow::EditEngineCorrections() {
     SaveParameters();
 }
 
-EngineCorrectionsDialog::Totals MainWindow::CurrentTotals() {
-    const Totals& kept = dashboard.Totals().Current();
+EngineCorrectionsDialog::Totals MainWindow::MeterTotals() const {
+    const Totals& kept = CurrentTotals();
     return {kept.distance, kept.engineHours, kept.fuelUsed};
 }
 

@@ -11,6 +11,7 @@
 #include "core/panels/ColorRef.h"
 #include "ui/app/CDib.h"
 #include "ui/app/DisplayKeeper.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/params/EngineCorrectionsDialog.h"
 
 namespace rovik {
@@ -18,12 +19,11 @@ namespace rovik {
 class CMainFrame;
 class CommandLine;
 class Panel;
-class ValueLookup;
 
 // The client area that carries the gauge panels. It owns the program's state, runs the
 // 100 ms main timer, keeps the start-up and shutdown order, the panels, the wallpaper and the
-// screen file commands.
-class MainWindow : public QWidget {
+// screen file commands, and hosts the panels.
+class MainWindow : public QWidget, public PanelHost {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr, std::string sharedBlockName = kSharedBlockName);
@@ -40,20 +40,21 @@ public:
 
     Dashboard& State() { return dashboard; }
     const QTimer& MainTimer() const { return mainTimer; }
-    // Where panels read live values; none before the link exists.
-    const ValueLookup* Values() { return dashboard.Values(); }
-    const ParameterTable& Parameters() { return dashboard.Parameters(); }
 
     // The panels, in creation order, and the one with the focus.
     const std::vector<Panel*>& Panels() const { return panels; }
     Panel* SelectedPanel() const { return selectedPanel; }
-    void SetSelectedPanel(Panel* panel) { selectedPanel = panel; }
-    void ClearSelectedPanel(Panel* panel);
-    // The panel goes once the events already queued have been handled, so it may ask for
-    // its own deletion from inside its own event handler.
-    void RequestPanelDeletion(Panel* panel);
-    ColorRef PanelTextColor() const { return panelTextColor; }
     std::string WallpaperPath() const { return wallpaperPath; }
+
+    QWidget& PanelArea() override { return *this; }
+    const ValueLookup* Values() override { return dashboard.Values(); }
+    const ParameterTable& Parameters() override { return dashboard.Parameters(); }
+    const Totals& CurrentTotals() const override { return dashboard.Totals().Current(); }
+    ColorRef PanelTextColor() const override { return panelTextColor; }
+    bool IsSelected(const Panel& panel) const override { return selectedPanel == &panel; }
+    void SetSelectedPanel(Panel* panel) override { selectedPanel = panel; }
+    void ClearSelectedPanel(Panel* panel) override;
+    void RequestPanelDeletion(Panel* panel) override;
 
     // Menu commands.
     void NewScreen();
@@ -100,7 +101,7 @@ private:
     void ShowFileError(const char* text);
     bool SaveParameters();
     // The vehicle's totals as last kept in ODOMETER.DAT.
-    EngineCorrectionsDialog::Totals CurrentTotals();
+    EngineCorrectionsDialog::Totals MeterTotals() const;
     QString ScreenFileName();
 
     DisplayKeeper displayKeeper;

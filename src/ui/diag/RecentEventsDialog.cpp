@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/diag/FaultCollector.h"
+#include "ui/app/FilePath.h"
 
 namespace rovik {
 
@@ -22,6 +23,7 @@ constexpr int kVisibleLines = FaultCollector::kListed + 1;
 
 QListWidget* MakeList(QWidget* parent) {
     auto* list = new QListWidget(parent);
+    list->setAccessibleName("Recent Diagnostic Events");
     list->setSortingEnabled(true);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics(list->font());
@@ -104,7 +106,7 @@ void RecentEventsDialog::ClearList() {
 }
 
 QString RecentEventsDialog::HistoryPath() const {
-    return QFileInfo(QString::fromLocal8Bit(faults.HistoryPath().c_str())).absoluteFilePath();
+    return QFileInfo(FromPath(faults.HistoryPath())).absoluteFilePath();
 }
 
 void RecentEventsDialog::ViewHistory() {

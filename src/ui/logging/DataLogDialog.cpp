@@ -86,6 +86,8 @@ QWidget* DataLogDialog::MakeParameterList() {
             &DataLogDialog::RebuildColumns);
     auto* label = new QLabel(tr("&Parameters"));
     label->setBuddy(parameterList);
+    // A list takes no name from its label, as other controls do.
+    parameterList->setAccessibleName(tr("Parameters"));
     columnLimitNote =
         new QLabel(tr("Only the first %1 selected parameters are logged.").arg(kMaxColumns));
     columnLimitNote->setWordWrap(true);

@@ -2,43 +2,28 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/params/ParameterTable.h"
+#include "ui/panels/ColorChooser.h"
 
 namespace rovik {
-
-namespace {
-
-QColor ToQColor(ColorRef color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
-
-ColorRef FromQColor(const QColor& color) {
-    return Rgb(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
-               static_cast<std::uint8_t>(color.blue()));
-}
-
-}  // namespace
 
 GaugePropertiesDialog::GaugePropertiesDialog(const ParameterTable& parameters,
                                              const SimpleGaugeRecord& gauge,
                                              QAbstractItemView::SelectionMode selectionMode,
                                              QWidget* parent)
-    : QDialog(parent), parameters(parameters), color(gauge.background) {
+    : QDialog(parent), parameters(parameters) {
     // Made in reading order, which is also the order Tab visits them in.
     QGroupBox* parameterGroup = MakeParameterGroup(selectionMode);
     sections = new QVBoxLayout;
-    sections->addWidget(MakeColorGroup());
+    sections->addWidget(MakeColorGroup(gauge.background));
     sections->addWidget(MakeAlignmentGroup(gauge.alignment));
     sections->addWidget(MakeShowGroup(gauge));
     sections->addStretch();
@@ -55,12 +40,13 @@ GaugePropertiesDialog::GaugePropertiesDialog(const ParameterTable& parameters,
     layout->addLayout(columns);
     layout->addWidget(buttons);
     FillParameterList();
-    ShowColor();
 }
 
 QGroupBox* GaugePropertiesDialog::MakeParameterGroup(
     QAbstractItemView::SelectionMode selectionMode) {
     parameterList = new QListWidget;
+    // A list takes no name from its group's title, as other controls do.
+    parameterList->setAccessibleName(tr("Parameter"));
     parameterList->setSelectionMode(selectionMode);
     parameterList->setMinimumSize(220, 260);
     auto* group = new QGroupBox(tr("&Parameter"));
@@ -69,19 +55,10 @@ QGroupBox* GaugePropertiesDialog::MakeParameterGroup(
     return group;
 }
 
-QGroupBox* GaugePropertiesDialog::MakeColorGroup() {
-    swatch = new QFrame;
-    swatch->setObjectName("colorSwatch");
-    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    swatch->setAutoFillBackground(true);
-    swatch->setMinimumSize(48, 24);
-    auto* change = new QPushButton(tr("Change &Color"));
-    change->setAutoDefault(false);
-    connect(change, &QPushButton::clicked, this, &GaugePropertiesDialog::ChooseColor);
+QGroupBox* GaugePropertiesDialog::MakeColorGroup(ColorRef background) {
     auto* group = new QGroupBox(tr("Background"));
-    auto* layout = new QHBoxLayout(group);
-    layout->addWidget(swatch, 1);
-    layout->addWidget(change);
+    colorChooser = new ColorChooser(background, tr("Change &Color"));
+    (new QHBoxLayout(group))->addWidget(colorChooser);
     return group;
 }
 
@@ -172,7 +149,7 @@ void GaugePropertiesDialog::AddSection(QGroupBox* section,
 }
 
 void GaugePropertiesDialog::ApplyChoices(SimpleGaugeRecord& gauge) const {
-    gauge.background = color;
+    gauge.background = colorChooser->Color();
     gauge.alignment = static_cast<TextAlignment>(alignmentButtons->checkedId());
     gauge.showWarningLamp = warningLampBox->isChecked();
     gauge.showGaugeName = gaugeNameBox->isChecked();
@@ -180,20 +157,6 @@ void GaugePropertiesDialog::ApplyChoices(SimpleGaugeRecord& gauge) const {
     gauge.showUnit = unitBox->isChecked();
     gauge.showGraph = graphBox->isChecked();
     gauge.useAbbreviation = abbreviationBox->isChecked();
-}
-
-void GaugePropertiesDialog::ChooseColor() {
-    QColorDialog dialog(ToQColor(color), this);
-    if (dialog.exec() == QDialog::Accepted) {
-        color = FromQColor(dialog.selectedColor());
-        ShowColor();
-    }
-}
-
-void GaugePropertiesDialog::ShowColor() {
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    swatch->setPalette(palette);
 }
 
 }  // namespace rovik

@@ -11,7 +11,6 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QListWidget;
 class QListWidgetItem;
@@ -19,6 +18,7 @@ class QVBoxLayout;
 
 namespace rovik {
 
+class ColorChooser;
 class ParameterTable;
 
 // What the gauge properties dialogs share: the parameter list sorted by name, the background
@@ -47,18 +47,15 @@ protected:
 
 private:
     QGroupBox* MakeParameterGroup(QAbstractItemView::SelectionMode selectionMode);
-    QGroupBox* MakeColorGroup();
+    QGroupBox* MakeColorGroup(ColorRef background);
     QGroupBox* MakeAlignmentGroup(TextAlignment alignment);
     QGroupBox* MakeShowGroup(const SimpleGaugeRecord& gauge);
     QCheckBox* AddCheckBox(QVBoxLayout* layout, const QString& text, bool checked);
     void FillParameterList();
-    void ChooseColor();
-    void ShowColor();
 
     const ParameterTable& parameters;
-    ColorRef color;
     QListWidget* parameterList = nullptr;
-    QFrame* swatch = nullptr;
+    ColorChooser* colorChooser = nullptr;
     QButtonGroup* alignmentButtons = nullptr;
     QCheckBox* warningLampBox = nullptr;
     QCheckBox* gaugeNameBox = nullptr;

@@ -8,8 +8,8 @@
 
 namespace rovik {
 
-OdometerPanel::OdometerPanel(MainWindow& main, const OdometerRecord& record, bool fromFile)
-    : ReadoutPanel(main, record, fromFile), odometer(record) {
+OdometerPanel::OdometerPanel(PanelHost& host, const OdometerRecord& record, bool fromFile)
+    : ReadoutPanel(host, record, fromFile), odometer(record) {
     if (fromFile) {
         trip.Open(record.tripFilePath, CurrentTotals());
     } else {
@@ -40,7 +40,7 @@ void OdometerPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && !odometer.locked) {
         trip.Finish(CurrentTotals(), LocalClock::Now());
         shown = TripValues();
-        RefreshAll();
+        update();
     }
     ReadoutPanel::mouseDoubleClickEvent(event);
 }
@@ -73,7 +73,6 @@ void OdometerPanel::Apply(const OdometerDialog& dialog, const TripValues& shownB
     odometer.rect = place;
     shown = trip.Values(CurrentTotals());
     SetBackground(chosen.background);
-    RefreshAll();
 }
 
 }  // namespace rovik

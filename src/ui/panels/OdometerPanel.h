@@ -16,7 +16,7 @@ class OdometerPanel : public ReadoutPanel {
 public:
     // A new odometer starts a trip in a new trip file; one from a screen file goes on with
     // the trip its file holds.
-    OdometerPanel(MainWindow& main, const OdometerRecord& record, bool fromFile);
+    OdometerPanel(PanelHost& host, const OdometerRecord& record, bool fromFile);
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;

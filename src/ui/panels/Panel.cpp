@@ -8,7 +8,7 @@
 
 #include "core/app/ScreenFile.h"
 #include "core/panels/PanelGrid.h"
-#include "ui/app/MainWindow.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 
@@ -18,12 +18,11 @@ namespace {
 // Width of the frame a selected panel shows and is resized by.
 constexpr int kFrameWidth = 4;
 constexpr int kSmallestSide = 16;
-
 }  // namespace
 
-Panel::Panel(MainWindow& owner, const PanelRecord& record, bool fromFile)
-    : QWidget(&owner),
-      main(owner),
+Panel::Panel(PanelHost& owner, const PanelRecord& record, bool fromFile)
+    : QWidget(&owner.PanelArea()),
+      host(owner),
       kind(record.kind),
       background(record.background),
       propertiesShown(fromFile) {
@@ -57,13 +56,10 @@ void Panel::ShowProperties() {
 
 void Panel::SetBackground(ColorRef color) {
     background = color;
-    sizeChanged = true;
-    needsFullRepaint = true;
     RefreshInParent();
 }
 
 void Panel::RefreshInParent() {
-    needsFullRepaint = true;
     if (parentWidget()) {
         parentWidget()->update(geometry());
     }
@@ -71,7 +67,7 @@ void Panel::RefreshInParent() {
 }
 
 bool Panel::IsSelected() const {
-    return main.SelectedPanel() == this;
+    return host.IsSelected(*this);
 }
 
 void Panel::Paint(QPainter& painter) {
@@ -123,7 +119,6 @@ void Panel::mouseMoveEvent(QMouseEvent* event) {
     } else {
         UpdateCursor(point);
     }
-    needsFullRepaint = true;
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
@@ -170,7 +165,6 @@ void Panel::ResizeTo(QPoint globalPoint) {
     }
     setGeometry(
         QRect(snapped.left, snapped.top, snapped.Width(), snapped.Height()).translated(-origin));
-    sizeChanged = true;
     RefreshInParent();
 }
 
@@ -190,7 +184,19 @@ void Panel::UpdateCursor(QPoint point) {
 }
 
 void Panel::keyPressEvent(QKeyEvent* event) {
-    if (!StepByKey(event->key(), event->modifiers() & Qt::ShiftModifier)) {
+    const int key = event->key();
+    if (key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_Menu) {
+        // A held key acts once: a repeated Enter would reopen the dialog it has just closed.
+        if (event->isAutoRepeat()) {
+            return;
+        }
+        if (key == Qt::Key_Delete) {
+            host.RequestPanelDeletion(this);
+        } else {
+            ShowProperties();
+        }
+    } else if (!StepByKey(key, event->modifiers() & Qt::ShiftModifier)) {
         QWidget::keyPressEvent(event);
     }
 }
@@ -217,21 +223,9 @@ bool Panel::StepByKey(int key, bool edge) {
         move(pos() + step);
     } else if (width() + step.x() >= kSmallestSide && height() + step.y() >= kSmallestSide) {
         resize(size() + QSize(step.x(), step.y()));
-        sizeChanged = true;
     }
     RefreshInParent();
     return true;
-}
-
-void Panel::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete) {
-        main.RequestPanelDeletion(this);
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-               event->key() == Qt::Key_Menu) {
-        ShowProperties();
-    } else {
-        QWidget::keyReleaseEvent(event);
-    }
 }
 
 void Panel::focusInEvent(QFocusEvent*) {
@@ -242,7 +236,7 @@ void Panel::focusInEvent(QFocusEvent*) {
     }
     raise();
     RefreshInParent();
-    main.SetSelectedPanel(this);
+    host.SetSelectedPanel(this);
 }
 
 void Panel::focusOutEvent(QFocusEvent* event) {
@@ -253,7 +247,7 @@ void Panel::focusOutEvent(QFocusEvent* event) {
         return;
     }
     RefreshInParent();
-    main.ClearSelectedPanel(this);
+    host.ClearSelectedPanel(this);
 }
 
 }  // namespace rovik

@@ -7,23 +7,22 @@
 
 namespace rovik {
 
-class MainWindow;
+class PanelHost;
 struct Screen;
 
 // A panel on the main window: the user selects it with a click, drags it on an 8-pixel grid,
-// resizes it by its frame, recolours it and deletes it with the Delete key. This base class is
+// resizes it by its frame, recolours it and deletes it with the Delete key; Enter or the menu
+// key opens its properties. This base class is
 // the blank panel; the gauge kinds paint on top of it.
 class Panel : public QWidget {
     Q_OBJECT
 public:
     // A panel read from a screen file has shown its properties already; a new one opens them
     // the first time it takes the focus.
-    Panel(MainWindow& main, const PanelRecord& record, bool fromFile);
+    Panel(PanelHost& host, const PanelRecord& record, bool fromFile);
 
-    char Kind() const { return kind; }
     // The selected panel shows a frame to resize it by and is the one Delete Gauge removes.
     bool IsSelected() const;
-    ColorRef Background() const { return background; }
     // Adds this panel's record, rectangle as it stands now, to the screen being saved.
     virtual void WriteRecord(Screen& screen) const;
     // The right-click action: the properties dialog, for the blank panel the colour dialog.
@@ -32,9 +31,8 @@ public:
 protected:
     // The common record with the panel's place as it stands now.
     PanelRecord CommonRecord() const;
+    // Takes the colour and repaints the panel where it stands.
     void SetBackground(ColorRef color);
-    // Repaints the panel and what its frame covers, after a change of place or looks.
-    void RefreshInParent();
     // Draws the panel's content; the base fills it with the background colour.
     virtual void Paint(QPainter& painter);
 
@@ -43,13 +41,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-    MainWindow& main;
-    bool sizeChanged = true;
-    bool needsFullRepaint = true;
+    PanelHost& host;
 
 private:
     // Which edges a press on the selection frame moves.
@@ -61,6 +56,8 @@ private:
         bool Any() const { return left || top || right || bottom; }
     };
     Edges EdgesAt(QPoint point) const;
+    // Repaints the panel and what its frame covers, after a change of place or looks.
+    void RefreshInParent();
     void DragTo(QPoint point);
     void ResizeTo(QPoint globalPoint);
     void UpdateCursor(QPoint point);

@@ -6,20 +6,20 @@
 
 namespace rovik {
 
-Panel* PanelFactory::Create(MainWindow& main, const AnyPanelRecord& record, bool fromFile) {
+Panel* PanelFactory::Create(PanelHost& host, const AnyPanelRecord& record, bool fromFile) {
     return std::visit(
         [&](const auto& kind) -> Panel* {
             using Record = std::decay_t<decltype(kind)>;
             if constexpr (std::is_same_v<Record, ScanGaugeRecord>) {
-                return new ScanGauge(main, kind, fromFile);
+                return new ScanGauge(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, SimpleGaugeRecord>) {
-                return new SimpleGauge(main, kind, fromFile);
+                return new SimpleGauge(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, OdometerRecord>) {
-                return new OdometerPanel(main, kind, fromFile);
+                return new OdometerPanel(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, TankMinderRecord>) {
-                return new TankMinderPanel(main, kind, fromFile);
+                return new TankMinderPanel(host, kind, fromFile);
             } else {
-                return new Panel(main, kind, fromFile);
+                return new Panel(host, kind, fromFile);
             }
         },
         record);

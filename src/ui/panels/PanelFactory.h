@@ -4,12 +4,12 @@
 
 namespace rovik {
 
-class MainWindow;
+class PanelHost;
 class Panel;
 
-// Makes the panel widget of a record's kind, as a child of the main window.
+// Makes the panel widget of a record's kind, as a child of the host's panel area.
 struct PanelFactory {
-    static Panel* Create(MainWindow& main, const AnyPanelRecord& record, bool fromFile);
+    static Panel* Create(PanelHost& host, const AnyPanelRecord& record, bool fromFile);
 };
 
 }  // namespace rovik

@@ -56,7 +56,7 @@ ReadoutDialog::ReadoutDialog(const QString& title, const ReadoutRecord& look, QW
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -130,16 +130,21 @@ void ReadoutDialog::ApplyChoices(ReadoutRecord& look) const {
 
 void ReadoutDialog::showEvent(QShowEvent* event) {
     // The kinds add their controls after the common ones were made; Tab goes by reading order.
-    std::vector<QWidget*> order = leftControls;
-    order.insert(order.end(), checkBoxes.begin(), checkBoxes.end());
-    order.push_back(colorChooser->focusProxy());
-    order.insert(order.end(), rightControls.begin(), rightControls.end());
-    order.push_back(buttons->button(QDialogButtonBox::Ok));
-    order.push_back(buttons->button(QDialogButtonBox::Cancel));
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    // Only single controls are moved: the colour chooser and the button box stay whole, as
+    // a part moved away from its box would become a second stop that Tab keeps coming to.
+    std::vector<QWidget*> left = leftControls;
+    left.insert(left.end(), checkBoxes.begin(), checkBoxes.end());
+    PutInTabOrder(left);
+    std::vector<QWidget*> right{colorChooser->focusProxy()};
+    right.insert(right.end(), rightControls.begin(), rightControls.end());
+    PutInTabOrder(right);
     QDialog::showEvent(event);
+}
+
+void ReadoutDialog::PutInTabOrder(const std::vector<QWidget*>& controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+    }
 }
 
 }  // namespace rovik

@@ -43,6 +43,8 @@ private:
     QGroupBox* MakeDisplayGroup(const ReadoutRecord& look);
     // The radio buttons of a group are one Tab stop: the checked one.
     void OneTabStop(QButtonGroup* group);
+    // Each control comes after the one before it when Tab is pressed.
+    static void PutInTabOrder(const std::vector<QWidget*>& controls);
 
     QButtonGroup* alignmentButtons = nullptr;
     QButtonGroup* layoutButtons = nullptr;
@@ -52,7 +54,6 @@ private:
     QVBoxLayout* display = nullptr;
     QVBoxLayout* sections = nullptr;
     QVBoxLayout* actions = nullptr;
-    QDialogButtonBox* buttons = nullptr;
     std::vector<QWidget*> leftControls;
     std::vector<QWidget*> checkBoxes;
     std::vector<QWidget*> rightControls;

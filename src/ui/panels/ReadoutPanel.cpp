@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "core/panels/ReadoutLayout.h"
-#include "ui/app/MainWindow.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 
@@ -26,25 +26,20 @@ void DrawText(QPainter& painter, const PanelRect& cell, const std::string& text,
 }
 }  // namespace
 
-ReadoutPanel::ReadoutPanel(MainWindow& main, const PanelRecord& record, bool fromFile)
-    : Panel(main, record, fromFile) {
+ReadoutPanel::ReadoutPanel(PanelHost& host, const PanelRecord& record, bool fromFile)
+    : Panel(host, record, fromFile) {
     timer.setInterval(kRefreshMs);
     connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
     timer.start();
 }
 
 const Totals& ReadoutPanel::CurrentTotals() const {
-    return main.State().Totals().Current();
-}
-
-void ReadoutPanel::RefreshAll() {
-    sizeChanged = true;
-    RefreshInParent();
+    return host.CurrentTotals();
 }
 
 void ReadoutPanel::Paint(QPainter& painter) {
     Panel::Paint(painter);
-    painter.setPen(ToQColor(main.PanelTextColor()));
+    painter.setPen(ToQColor(host.PanelTextColor()));
     const std::vector<ReadoutText::Field> fields = Fields();
     const std::vector<ReadoutLayout::Cells> cells =
         ReadoutLayout::For({0, 0, width(), height()}, fields.size(), Look());
@@ -53,8 +48,6 @@ void ReadoutPanel::Paint(QPainter& painter) {
         DrawText(painter, cells[i].value, fields[i].value, Look().alignment);
         DrawText(painter, cells[i].unit, fields[i].unit, Look().alignment);
     }
-    sizeChanged = false;
-    needsFullRepaint = false;
 }
 
 }  // namespace rovik

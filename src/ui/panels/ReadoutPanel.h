@@ -21,15 +21,13 @@ public:
     virtual std::vector<ReadoutText::Field> Fields() const = 0;
 
 protected:
-    ReadoutPanel(MainWindow& main, const PanelRecord& record, bool fromFile);
+    ReadoutPanel(PanelHost& host, const PanelRecord& record, bool fromFile);
 
     virtual const ReadoutRecord& Look() const = 0;
     // Every 500 ms: recount, and repaint when what is shown changed.
     virtual void Tick() = 0;
-    // The vehicle's totals as the main window last refreshed them.
+    // The vehicle's totals as the host last refreshed them.
     const Totals& CurrentTotals() const;
-    // Repaints after the user changed the panel or what it counts.
-    void RefreshAll();
     // The kind's record with the panel's common fields as they stand now.
     template <typename Record>
     Record WithPlace(const Record& record) const {

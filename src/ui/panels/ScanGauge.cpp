@@ -1,13 +1,13 @@
 #include "ui/panels/ScanGauge.h"
 
 #include "core/app/Screen.h"
-#include "ui/app/MainWindow.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/panels/ScanGaugeDialog.h"
 
 namespace rovik {
 
-ScanGauge::ScanGauge(MainWindow& main, const ScanGaugeRecord& record, bool fromFile)
-    : SimpleGauge(main, std::make_unique<ScanGaugeRecord>(record), fromFile) {}
+ScanGauge::ScanGauge(PanelHost& host, const ScanGaugeRecord& record, bool fromFile)
+    : SimpleGauge(host, std::make_unique<ScanGaugeRecord>(record), fromFile) {}
 
 void ScanGauge::WriteRecord(Screen& screen) const {
     screen.panels.emplace_back(WithCommonFields(Scan()));
@@ -22,7 +22,7 @@ void ScanGauge::Tick() {
 }
 
 void ScanGauge::ShowProperties() {
-    ScanGaugeDialog dialog(main.Parameters(), WithCommonFields(Scan()), this);
+    ScanGaugeDialog dialog(host.Parameters(), WithCommonFields(Scan()), this);
     if (dialog.exec() == QDialog::Accepted) {
         const ScanGaugeRecord chosen = dialog.Result();
         Scan().dwell = chosen.dwell;

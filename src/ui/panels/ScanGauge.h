@@ -10,7 +10,7 @@ namespace rovik {
 class ScanGauge : public SimpleGauge {
     Q_OBJECT
 public:
-    ScanGauge(MainWindow& main, const ScanGaugeRecord& record, bool fromFile);
+    ScanGauge(PanelHost& host, const ScanGaugeRecord& record, bool fromFile);
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;

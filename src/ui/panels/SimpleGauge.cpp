@@ -8,7 +8,7 @@
 #include "core/panels/GaugeText.h"
 #include "core/panels/WarningLamp.h"
 #include "core/params/ParameterTable.h"
-#include "ui/app/MainWindow.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
 #include "ui/panels/SimpleGaugeDialog.h"
@@ -19,11 +19,11 @@ namespace {
 constexpr int kRefreshMs = 500;
 }  // namespace
 
-SimpleGauge::SimpleGauge(MainWindow& main, const SimpleGaugeRecord& record, bool fromFile)
-    : SimpleGauge(main, std::make_unique<SimpleGaugeRecord>(record), fromFile) {}
+SimpleGauge::SimpleGauge(PanelHost& host, const SimpleGaugeRecord& record, bool fromFile)
+    : SimpleGauge(host, std::make_unique<SimpleGaugeRecord>(record), fromFile) {}
 
-SimpleGauge::SimpleGauge(MainWindow& main, std::unique_ptr<SimpleGaugeRecord> record, bool fromFile)
-    : Panel(main, *record, fromFile), gauge(std::move(record)) {
+SimpleGauge::SimpleGauge(PanelHost& host, std::unique_ptr<SimpleGaugeRecord> record, bool fromFile)
+    : Panel(host, *record, fromFile), gauge(std::move(record)) {
     timer.setInterval(kRefreshMs);
     connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
     timer.start();
@@ -34,11 +34,11 @@ void SimpleGauge::WriteRecord(Screen& screen) const {
 }
 
 const Parameter* SimpleGauge::LookUp() const {
-    return main.Parameters().FindByPid(gauge->pid);
+    return host.Parameters().FindByPid(gauge->pid);
 }
 
 double SimpleGauge::ValueOf(const Parameter& parameter) const {
-    const ValueLookup* values = main.Values();
+    const ValueLookup* values = host.Values();
     return values ? parameter.Value(*values) : 0.0;
 }
 
@@ -50,7 +50,7 @@ void SimpleGauge::Tick() {
 }
 
 void SimpleGauge::ShowProperties() {
-    SimpleGaugeDialog dialog(main.Parameters(), WithCommonFields(*gauge), this);
+    SimpleGaugeDialog dialog(host.Parameters(), WithCommonFields(*gauge), this);
     if (dialog.exec() == QDialog::Accepted) {
         Apply(dialog.Result());
     }
@@ -66,7 +66,7 @@ void SimpleGauge::Apply(const SimpleGaugeRecord& chosen) {
 
 void SimpleGauge::Paint(QPainter& painter) {
     Panel::Paint(painter);
-    painter.setPen(ToQColor(main.PanelTextColor()));
+    painter.setPen(ToQColor(host.PanelTextColor()));
     const GaugeLayout layout = GaugeLayout::For({0, 0, width(), height()}, *gauge);
     const Parameter* parameter = LookUp();
     if (!parameter) {
@@ -86,8 +86,6 @@ void SimpleGauge::Paint(QPainter& painter) {
     if (gauge->showGraph) {
         PaintGraph(painter, layout.graph, layout.bar, value, *parameter);
     }
-    sizeChanged = false;
-    needsFullRepaint = false;
 }
 
 void SimpleGauge::PaintLamp(QPainter& painter, const PanelRect& lamp, double value,

@@ -15,7 +15,7 @@ class Parameter;
 class SimpleGauge : public Panel {
     Q_OBJECT
 public:
-    SimpleGauge(MainWindow& main, const SimpleGaugeRecord& record, bool fromFile);
+    SimpleGauge(PanelHost& host, const SimpleGaugeRecord& record, bool fromFile);
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
@@ -25,7 +25,7 @@ public:
 
 protected:
     // For the scan gauge, which keeps a larger record.
-    SimpleGauge(MainWindow& main, std::unique_ptr<SimpleGaugeRecord> record, bool fromFile);
+    SimpleGauge(PanelHost& host, std::unique_ptr<SimpleGaugeRecord> record, bool fromFile);
 
     void Paint(QPainter& painter) override;
     // Every 500 ms: repaint when the value moved.

@@ -3,15 +3,15 @@
 #include <QMouseEvent>
 
 #include "core/app/Screen.h"
+#include "core/params/ParameterTable.h"
 #include "core/trip/LocalClock.h"
-#include "ui/app/MainWindow.h"
+#include "ui/panels/PanelHost.h"
 #include "ui/panels/TankMinderDialog.h"
 
 namespace rovik {
 
-TankMinderPanel::TankMinderPanel(MainWindow& main, const TankMinderRecord& tankRecord,
-                                 bool fromFile)
-    : ReadoutPanel(main, tankRecord, fromFile), record(tankRecord) {
+TankMinderPanel::TankMinderPanel(PanelHost& host, const TankMinderRecord& tankRecord, bool fromFile)
+    : ReadoutPanel(host, tankRecord, fromFile), record(tankRecord) {
     if (fromFile) {
         tank.Open(tankRecord.tankFilePath, CurrentTotals());
     } else {
@@ -30,11 +30,11 @@ std::vector<ReadoutText::Field> TankMinderPanel::Fields() const {
 }
 
 double TankMinderPanel::RecentMpg() const {
-    const ValueLookup* values = main.Values();
-    if (!values || !main.Parameters().IsDefined(kRecentMpgPid)) {
+    const ValueLookup* values = host.Values();
+    if (!values || !host.Parameters().IsDefined(kRecentMpgPid)) {
         return 0.0;
     }
-    return main.Parameters().FindByPid(kRecentMpgPid)->Value(*values);
+    return host.Parameters().FindByPid(kRecentMpgPid)->Value(*values);
 }
 
 void TankMinderPanel::Tick() {
@@ -51,7 +51,7 @@ void TankMinderPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         tank.Fill(CurrentTotals());
         shown = FuelTank::JustFilled(record.tankSize, RecentMpg(), record.useRecentMpg);
-        RefreshAll();
+        update();
     }
     ReadoutPanel::mouseDoubleClickEvent(event);
 }
@@ -75,7 +75,6 @@ void TankMinderPanel::Apply(const TankMinderDialog& dialog) {
     }
     shown = tank.Read(CurrentTotals(), record.tankSize, RecentMpg(), record.useRecentMpg);
     SetBackground(record.background);
-    RefreshAll();
 }
 
 }  // namespace rovik

@@ -18,7 +18,7 @@ public:
 
     // A new tank minder starts full, in a new tank file; one from a screen file goes on with
     // the fill its file holds.
-    TankMinderPanel(MainWindow& main, const TankMinderRecord& record, bool fromFile);
+    TankMinderPanel(PanelHost& host, const TankMinderRecord& record, bool fromFile);
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;

@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/params/DerivedValues.h"
+
 namespace rovik {
 
 namespace {
 constexpr long kSmallestWindow = 2;
-constexpr long kLargestWindow = 6000;
 constexpr long kFirstOdometerPid = 244;
 constexpr long kLastOdometerPid = 245;
 
@@ -100,11 +101,16 @@ EngineCorrectionsDialog::MeterFields EngineCorrectionsDialog::AddMeter(
     QGridLayout* grid, int column, const QString& name, double total,
     const EngineCorrections::Correction& correction) {
     grid->addWidget(new QLabel(name), 0, column, Qt::AlignHCenter);
-    grid->addWidget(MakeTotal(total), 1, column);
+    QLineEdit* current = MakeTotal(total);
+    grid->addWidget(current, 1, column);
     MeterFields fields{MakeField(Shown(correction.multiplier)),
                        MakeField(Shown(correction.offset))};
     fields.multiplier->setObjectName(name + "Multiplier");
     fields.offset->setObjectName(name + "Offset");
+    // A cell of the grid is named by its column and its row, as the eye reads it.
+    current->setAccessibleName(name + " " + tr("Current"));
+    fields.multiplier->setAccessibleName(name + " " + tr("Multiplier"));
+    fields.offset->setAccessibleName(name + " " + tr("Offset"));
     grid->addWidget(fields.multiplier, 2, column);
     grid->addWidget(fields.offset, 3, column);
     return fields;
@@ -116,7 +122,7 @@ void EngineCorrectionsDialog::accept() {
     long pid = 0;
     bool valid = ReadMeter(odometer, typed.odometer) && ReadMeter(hourmeter, typed.hourmeter) &&
                  ReadMeter(fuelmeter, typed.fuelmeter) &&
-                 ReadInteger(bufferSize, kSmallestWindow, kLargestWindow, size) &&
+                 ReadInteger(bufferSize, kSmallestWindow, DerivedValues::kMaxRollingWindow, size) &&
                  ReadInteger(odometerPid, kFirstOdometerPid, kLastOdometerPid, pid);
     if (!valid) {
         return;

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "core/logging/DataLogger.h"
+#include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
-#include "ui/panels/DialogTestSupport.h"
 
 using namespace rovik;
 

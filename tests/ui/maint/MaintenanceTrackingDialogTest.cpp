@@ -14,14 +14,13 @@
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
 #include "core/maint/MaintenanceFile.h"
-#include "ui/ModalAnswer.h"
+#include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/maint/ItemPropertiesDialog.h"
 #include "ui/maint/MaintenanceInstanceDialog.h"
 #include "ui/maint/MaintenanceTrackingDialog.h"
 #include "ui/maint/ScheduledItemDelegate.h"
-#include "ui/panels/DialogTestSupport.h"
 
 using namespace rovik;
 using rovik::test::AnswerNext;
