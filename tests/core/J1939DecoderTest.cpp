@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "FramedLink.h"
+#include "support/FramedLink.h"
 
 using namespace rovik;
 using namespace rovik::test;

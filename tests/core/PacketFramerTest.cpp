@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FramedLink.h"
+#include "support/FramedLink.h"
 
 using namespace rovik;
 using namespace rovik::test;
