@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "core/WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
+#include "core/app/SettingsFile.h"
 #include "core/values/PreferredSourceTable.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
@@ -47,8 +49,9 @@ std::string ReadAll(const std::string& path) {
 }  // namespace
 
 // The dashboard, started on a USB box whose controllers report faults on both links: an
-// active and an inactive J1587 fault, and two engine faults that go as a multi-packet DM1.
-TEST(FaultsWithEmulator, BothLinksAreListedAndOnlyActiveFaultsReachTheHistory) {
+// active and an inactive J1587 fault, and two engine faults that go as a multi-packet DM1. It
+// asks the box for the vehicle's totals every five seconds.
+TEST(DashboardWithEmulator, ListsFaultsOfBothLinksKeepsActiveOnesAndAsksForTotals) {
     TempFolder folder;
     WorkingFolder inside(folder.Path());
     vxbsim::PtyEndpoint pty;
@@ -56,6 +59,9 @@ TEST(FaultsWithEmulator, BothLinksAreListedAndOnlyActiveFaultsReachTheHistory) {
     Settings settings;
     settings.portName = pty.DevicePath();
     settings.connectionType = ConnectionType::Vx101Usb;
+    settings.transmitDelay = 1;
+    settings.requestFuelmeter = true;
+    settings.requestOdometer = true;
     ASSERT_TRUE(SettingsFile().Write(settings));
     vxbsim::Emulator box(vxbsim::BoxModel::Vx101, pty, 20);
     box.RaiseFault(vxbsim::J1587Fault{.mid = 128, .code = 110, .fmi = 0, .occurrences = 1});
@@ -73,11 +79,20 @@ TEST(FaultsWithEmulator, BothLinksAreListedAndOnlyActiveFaultsReachTheHistory) {
     ASSERT_TRUE(WaitFor(
         threads, [&] { return faults.Count() >= 4; }, 20));
     // Two more rounds of reports are repeats of the same faults.
-    const std::uint32_t seen = dashboard.Values()->Store().SlotUpdateCount(kEngineSlot, 110);
+    const ValueStore& store = dashboard.Values()->Store();
+    const std::uint32_t seen = store.SlotUpdateCount(kEngineSlot, 110);
     ASSERT_TRUE(WaitFor(
-        threads,
-        [&] { return dashboard.Values()->Store().SlotUpdateCount(kEngineSlot, 110) >= seen + 2; },
-        20));
+        threads, [&] { return store.SlotUpdateCount(kEngineSlot, 110) >= seen + 2; }, 20));
+    auto asked = [&] {
+        const std::string heard = box.Received();
+        return heard.find("TF900EA00E9FE00FFFFFFFFFF\n\r") != std::string::npos &&
+               heard.find("TF900EA00E0FE00FFFFFFFFFF\n\r") != std::string::npos;
+    };
+    for (int tick = 0; tick < 300 && !asked(); ++tick) {
+        dashboard.Tick();
+        ::usleep(10000);
+    }
+    EXPECT_TRUE(asked());
     dashboard.Shutdown();
     box.Stop();
 
