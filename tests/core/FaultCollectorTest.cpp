@@ -11,16 +11,10 @@
 #include "CalendarDate.h"
 #include "TempFolder.h"
 #include "core/diag/FaultCollector.h"
-#include "core/params/J1587Decoder.h"
-#include "core/values/PreferredSourceTable.h"
-#include "core/values/ValueStore.h"
-#include "support/MessageBytes.h"
 
 using namespace rovik;
 
 namespace {
-using test::Bytes;
-
 const std::string kCoolantLine =
     "ENG PID   110  3 Engine Coolant Temperature     High Voltage      3/ 7/14  9:05";
 
@@ -38,12 +32,10 @@ std::string ReadAll(const std::string& path) {
 }
 
 struct FaultCollectorTest : ::testing::Test {
-    // A J1708 message from the MID with the items given and its checksum; the fault item
-    // starts at index 1.
-    void Receive(std::uint8_t mid, Bytes items) {
-        items.insert(items.begin(), mid);
-        const Bytes message = test::WithChecksum(items);
-        decoder.DecodeJ1587(J1708Frame{message.data(), message.size()}, kEngineSlot);
+    // A J1587 fault as the decoder reports it: code, diagnostic byte and occurrence count.
+    void Receive(std::uint8_t mid, std::uint8_t code, std::uint8_t diagnostic,
+                 std::uint8_t occurrences = 0) {
+        faults.RecordFault(mid, code, diagnostic, occurrences, false);
     }
     std::vector<std::string> Lines() const { return faults.RecentFaults().lines; }
     std::string History() const { return ReadAll(path); }
@@ -60,19 +52,12 @@ struct FaultCollectorTest : ::testing::Test {
     std::string path = folder.File("DIAGNOSTICS.TXT");
     std::time_t now = LocalTime(2014, 3, 7, 9, 5);
     FaultCollector faults{path, [this] { return now; }};
-    // Faults reach the collector through the decoder that finds them.
-    ValueStore store{"/RovikFaultTest-" + std::to_string(::getpid())};
-    J1587Decoder decoder = [this] {
-        J1587Decoder made(store);
-        made.SetFaultRecorder(&faults);
-        return made;
-    }();
 };
 }  // namespace
 
 TEST_F(FaultCollectorTest, TheHistoryKeepsItsHeaderAndTheUsersNotes) {
     // A history that is not there comes back with its header.
-    Receive(128, {194, 2, 110, 0x23});
+    Receive(128, 110, 0x23);
     EXPECT_EQ(History(), HistoryWith({kCoolantLine}));
     EXPECT_EQ(faults.RecentFaults().historyProblem, "");
     ASSERT_TRUE(faults.ClearHistory());
@@ -89,72 +74,52 @@ TEST_F(FaultCollectorTest, TheHistoryKeepsItsHeaderAndTheUsersNotes) {
     std::ofstream(path, std::ios::app) << "tyres rotated";
     ASSERT_TRUE(faults.CreateHistoryIfMissing());
     faults.ClearRecentList();
-    Receive(128, {194, 2, 110, 0x23});
+    Receive(128, 110, 0x23);
     EXPECT_EQ(History(), header + "tyres rotated\r\n" + kCoolantLine + "\r\n");
 }
 
 TEST_F(FaultCollectorTest, LinesGiveSourceTypeCodeModeNameAndTime) {
     // An expansion code is a page-two PID; a SID carries its occurrence count.
-    Receive(128, {194, 7, 200, 0x03, 1, 0xB5, 5, 84, 0x22});
-    Receive(130, {194, 2, 1, 0x35});
-    Receive(136, {194, 2, 2, 0x34});
-    Receive(140, {194, 2, 250, 0x3E});
+    Receive(128, 200, 0x03);
+    Receive(128, 1, 0xB5, 5);
+    Receive(128, 84, 0x22);
+    Receive(136, 2, 0x34);
+    Receive(140, 250, 0x3E);
     now = LocalTime(2021, 11, 23, 17, 45);
-    faults.RecordFault(128, 3719, 16, 1, true);
     faults.RecordFault(130, 524287, 31, 0x85, true);
     EXPECT_EQ(Lines(),
               (std::vector<std::string>{
                   "ENG PID   456  3 UNKNOWN COMPONENT              High Voltage      3/ 7/14  9:05",
                   "ENG SID     1  5 Injector Cylinder #1           Low Current       3/ 7/14  9:05",
                   "ENG PID    84  2 Road Speed                     Invalid Data      3/ 7/14  9:05",
-                  "TRN SID     1  5 C1 Solenoid Valve              Low Current       3/ 7/14  9:05",
                   "ABS SID     2  4 Wheel Sensor ABS Axle 1 Right  Low Voltage       3/ 7/14  9:05",
                   "140 SID   250 14 SAE J1708 (J1587) Data Link    Special Error     3/ 7/14  9:05",
-                  "ENG SPN  3719 16 DPF 1 Soot Load                High Reading     11/23/21 17:45",
                   "TRN SPN524287 31 UNKNOWN COMPONENT              UNKNOWN MODE     11/23/21 17:45",
               }));
     EXPECT_EQ(kCoolantLine.size(), FaultEntry::kLineWidth);
-    EXPECT_EQ(faults.FaultLine(8), "");
+    EXPECT_EQ(faults.FaultLine(6), "");
 }
 
-// Repeats of faults from both links and their listing are followed through the dashboard in
-// the integration tests.
-TEST_F(FaultCollectorTest, TheSameCodeFromAnotherSourceOrLinkIsAnotherFault) {
-    // All three share the key (110 << 8) + 3.
-    Receive(128, {194, 2, 110, 0x03});
-    Receive(130, {194, 2, 110, 0x03});
-    faults.RecordFault(128, 110, 3, 1, true);
-    EXPECT_EQ(faults.Count(), 3u);
-    // Turning inactive is news for the list, not for the history.
+// Repeats of faults from both links, the same code on both, and their listing are followed
+// through the dashboard in the integration tests.
+TEST_F(FaultCollectorTest, TurningInactiveIsNewsForTheListNotForTheHistory) {
+    Receive(128, 110, 0x03);
     const std::string written = History();
-    Receive(128, {194, 2, 110, 0x43});
-    EXPECT_EQ(faults.RunningTotal(), 4u);
+    Receive(128, 110, 0x43);
+    EXPECT_EQ(faults.RunningTotal(), 2u);
     EXPECT_EQ(History(), written);
-}
-
-TEST_F(FaultCollectorTest, TheWalkStaysInsideTheMessage) {
-    // The count claims more than the message holds, and the last group lacks the occurrence
-    // count its diagnostic byte announces; the bytes after the message would be faults.
-    Bytes buffer = test::WithChecksum({128, 194, 40, 110, 0x23, 100, 0xA1});
-    buffer.insert(buffer.end(), {84, 0x22, 84, 0x22});
-    decoder.DecodeJ1587(J1708Frame{buffer.data(), 8}, kEngineSlot);
-    EXPECT_EQ(Lines(), std::vector<std::string>{kCoolantLine});
-    // An item cut off after its PID or its count byte holds nothing.
-    decoder.DecodeJ1587(J1708Frame{buffer.data(), 3}, kEngineSlot);
-    decoder.DecodeJ1587(J1708Frame{buffer.data(), 4}, kEngineSlot);
-    Receive(128, {194, 1, 100});
-    EXPECT_EQ(faults.Count(), 1u);
 }
 
 TEST_F(FaultCollectorTest, FaultsBeyondTheListAreWrittenOncePerClearOfTheList) {
     faults.CreateHistoryIfMissing();
     for (std::uint8_t pid = 1; pid <= 19; ++pid) {
-        Receive(128, {194, 2, pid, 0x20});
+        Receive(128, pid, 0x20);
     }
     ASSERT_EQ(faults.Count(), 19u);
     // The twentieth and twenty-first faults keep being reported.
     for (int report = 0; report < 5; ++report) {
-        Receive(128, {194, 4, 20, 0x20, 21, 0x20});
+        Receive(128, 20, 0x20);
+        Receive(128, 21, 0x20);
     }
     FaultCollector::Recent recent = faults.RecentFaults();
     EXPECT_EQ(recent.lines.size(), 19u);
@@ -172,7 +137,8 @@ TEST_F(FaultCollectorTest, FaultsBeyondTheListAreWrittenOncePerClearOfTheList) {
     faults.ClearRecentList();
     EXPECT_EQ(faults.Count(), 0u);
     EXPECT_EQ(faults.RunningTotal(), 0u);
-    Receive(128, {194, 4, 20, 0x20, 1, 0x20});
+    Receive(128, 20, 0x20);
+    Receive(128, 1, 0x20);
     written.push_back(faults.FaultLine(0));
     written.push_back(faults.FaultLine(1));
     EXPECT_EQ(History(), HistoryWith(written));
@@ -180,7 +146,8 @@ TEST_F(FaultCollectorTest, FaultsBeyondTheListAreWrittenOncePerClearOfTheList) {
 
 TEST_F(FaultCollectorTest, AHistoryThatCannotBeWrittenLosesNothingElse) {
     std::filesystem::create_directory(path);
-    Receive(128, {194, 4, 110, 0x23, 100, 0x21});
+    Receive(128, 110, 0x23);
+    Receive(128, 100, 0x21);
     FaultCollector::Recent recent = faults.RecentFaults();
     EXPECT_EQ(recent.lines.size(), 2u);
     EXPECT_NE(recent.historyProblem, "");
@@ -198,14 +165,14 @@ TEST_F(FaultCollectorTest, ALineCutShortByAFullDiskIsTakenBack) {
     rlimit tight = old;
     tight.rlim_cur = before.size() + 20;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    Receive(128, {194, 2, 110, 0x23});
+    Receive(128, 110, 0x23);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
 
     EXPECT_EQ(History(), before);
     EXPECT_NE(faults.RecentFaults().historyProblem, "");
     EXPECT_EQ(faults.Count(), 1u);
-    Receive(128, {194, 2, 100, 0x21});
+    Receive(128, 100, 0x21);
     EXPECT_EQ(faults.RecentFaults().historyProblem, "");
     EXPECT_EQ(History(), before + faults.FaultLine(1) + "\r\n");
 }

@@ -73,12 +73,19 @@ TEST_F(J1587, LongItemsKeepOnlyTheRawBytesAnEntryHolds) {
     EXPECT_EQ(framed.Raw(kEngineSlot, 234), 0);
 }
 
-TEST_F(J1587, DiagnosticItemsGoToTheFaultCollector) {
+TEST_F(J1587, DiagnosticItemsGoToTheFaultCollectorFromWithinTheMessageOnly) {
     framed.FeedFrame({128, 84, 110, 194, 5, 110, 0x03, 1, 0xB5, 5});
-    using Fault = test::RecordedFaults::Fault;
-    const std::vector<Fault> expected = {{128, 110, 0x03, 0, false}, {128, 1, 0xB5, 5, false}};
-    EXPECT_EQ(framed.recorded.faults, expected);
     EXPECT_EQ(Count(kEngineSlot, 194), 1u);
+    // Not on page two.
     framed.FeedFrame({128, 255, 194, 2, 110, 0x03});
-    EXPECT_EQ(framed.recorded.faults.size(), 2u);
+    // A count beyond the message, a last code without the occurrence count it announces, and
+    // items cut off after their number or their count.
+    framed.FeedFrame({128, 194, 40, 100, 0x23, 100, 0xA1});
+    framed.FeedFrame({128, 194});
+    framed.FeedFrame({128, 194, 40});
+    framed.FeedFrame({128, 194, 1, 100});
+    using Fault = RecordedFaults::Fault;
+    const std::vector<Fault> expected = {
+        {128, 110, 0x03, 0, false}, {128, 1, 0xB5, 5, false}, {128, 100, 0x23, 0, false}};
+    EXPECT_EQ(framed.Faults(), expected);
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "PtyBox.h"
-#include "core/link/FrameSink.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
 #include "core/values/PreferredSourceTable.h"
@@ -17,53 +16,20 @@ std::string UniqueBlock() {
     return "/RovikLinkTest-" + std::to_string(::getpid());
 }
 
-struct RecordingSink : FrameSink {
-    bool Consume(const std::uint8_t* bytes, std::size_t count) override {
-        received.append(reinterpret_cast<const char*>(bytes), count);
-        return overrunNext;
-    }
-    std::string received;
-    bool overrunNext = false;
-};
-
 // A link on the box's pseudo-terminal.
 struct PtyLink {
     explicit PtyLink(ConnectionType type) {
         link.SetPortName(box.device);
         link.SetConnectionType(type);
     }
-    // Passes until the bytes arrived, since a pty delivers asynchronously.
-    void PassUntilBytes(std::uint32_t expected) {
-        for (int i = 0; i < 100 && link.GetByteCount() < expected; ++i) {
-            link.ReceivePass();
-            ::usleep(5000);
-        }
-    }
-
     PtyBox box;
     test::TestLink parts{UniqueBlock()};
     LinkReader& link = parts.link;
 };
 }  // namespace
 
-// Streaming from the box's emulator over every transport is tried in the integration tests.
-TEST(LinkReaderSerial, CountsAndHandsBytesOnInOrderUntilAnOverrun) {
-    PtyLink serial(ConnectionType::Vx100Serial);
-    RecordingSink sink;
-    serial.link.SetFrameSink(&sink);
-    ASSERT_TRUE(serial.link.IsOpen());
-    EXPECT_EQ(serial.link.GetStatus(), LinkStatus::Starting);
-    serial.box.Send("\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
-    serial.PassUntilBytes(8);
-    EXPECT_EQ(serial.link.GetByteCount(), 8u);
-    EXPECT_EQ(sink.received, "\x80\x54\x6E\xBE\xFF\xFF\xFF\xFF");
-    EXPECT_EQ(serial.link.GetStatus(), LinkStatus::Ok);
-    sink.overrunNext = true;
-    serial.box.Send("abc");
-    serial.PassUntilBytes(11);
-    EXPECT_EQ(serial.link.GetStatus(), LinkStatus::PortFailure);
-}
-
+// Counting and handing on what arrives, over every transport, and an overrun are tried in the
+// integration tests and with recordings.
 TEST(LinkReaderSerial, SilenceAfterSixtyOnePassesOrSixWithAutoRestart) {
     PtyLink serial(ConnectionType::Vx100Serial);
     LinkReader& link = serial.link;

@@ -54,7 +54,6 @@ const std::string kFrame55 = Frame(kSpeed55);
 const Case kCases[] = {
     {"end marks before the first frame are skipped; the next byte hands the frame on", kBinary,
      "\xFF\xFF" + kFrame55 + "\x80\x54\x78", 0, kEngineSlot, 84, 1, 55.0f},
-    {"a frame may arrive in pieces", kBinary, kFrame55 + kNext, 5, kEngineSlot, 84, 1, 55.0f},
     {"three 0xFF data bytes stay in the message", kBinary,
      Frame({128, 245, 4, 0xFF, 0xFF, 0xFF, 0x00}) + kNext, 0, kEngineSlot, 245, 1, 1677721.5f},
     {"a fifth 0xFF is taken into the message, whose checksum then fails", kBinary,
@@ -77,8 +76,6 @@ const Case kCases[] = {
     {"odd lines do no harm", kText,
      "J\r\nJ1\r\nJzz\r\nZ1234\r\nI\r\nJS\r\n\r\nR1\r\njff\r\n" + JLine(kSpeed60), 0, kEngineSlot,
      84, 1, 60.0f},
-    {"a J1939 line: source, PGN high byte first, data", kText, "R0000F004FFFFFF401FFFFFFF\r\n", 0,
-     kEngineSlot, 190, 1, 1000.0f},
     {"a short J1939 line", kText, "R0000FEEE64\r\n", 0, kEngineSlot, 110, 1, 140.0f},
     {"missing J1939 bytes read as not available", kText, "R0000FEEE64\r\n", 0, kEngineSlot, 175, 0,
      0.0f},

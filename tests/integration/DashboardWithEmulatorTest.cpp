@@ -69,6 +69,9 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksKeepsActiveOnesAndAsksForTotal
         vxbsim::J1587Fault{.mid = 130, .code = 2, .isSid = true, .fmi = 14, .inactive = true});
     box.RaiseFault(vxbsim::J1939Fault{.source = 0, .spn = 3719, .fmi = 16, .occurrences = 2});
     box.RaiseFault(vxbsim::J1939Fault{.source = 0, .spn = 100, .fmi = 1, .occurrences = 3});
+    // The same code on the other link, and from another controller, is another fault.
+    box.RaiseFault(vxbsim::J1939Fault{.source = 0, .spn = 110, .fmi = 0, .occurrences = 1});
+    box.RaiseFault(vxbsim::J1587Fault{.mid = 136, .code = 110, .fmi = 0, .occurrences = 1});
     box.Start();
 
     Dashboard dashboard(UniqueBlock());
@@ -77,7 +80,7 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksKeepsActiveOnesAndAsksForTotal
     FaultCollector& faults = dashboard.Faults();
     LinkThreads& threads = *dashboard.Threads();
     ASSERT_TRUE(WaitFor(
-        threads, [&] { return faults.Count() >= 4; }, 20));
+        threads, [&] { return faults.Count() >= 6; }, 20));
     // Two more rounds of reports are repeats of the same faults.
     const ValueStore& store = dashboard.Values()->Store();
     const std::uint32_t seen = store.SlotUpdateCount(kEngineSlot, 110);
@@ -97,8 +100,10 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksKeepsActiveOnesAndAsksForTotal
     box.Stop();
 
     const std::vector<std::string> active = {
+        "ABS PID   110  0 Engine Coolant Temperature     High Reading    ",
         "ENG PID   110  0 Engine Coolant Temperature     High Reading    ",
         "ENG SPN   100  1 Engine Oil Pressure            Low Reading     ",
+        "ENG SPN   110  0 Engine Coolant Temperature     High Reading    ",
         "ENG SPN  3719 16 DPF 1 Soot Load                High Reading    ",
     };
     std::vector<std::string> listed = active;
@@ -106,7 +111,7 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksKeepsActiveOnesAndAsksForTotal
     std::sort(listed.begin(), listed.end());
     const FaultCollector::Recent recent = faults.RecentFaults();
     EXPECT_EQ(Beginnings(recent.lines), listed);
-    EXPECT_EQ(recent.runningTotal, 4u);
+    EXPECT_EQ(recent.runningTotal, 6u);
     EXPECT_EQ(std::count_if(recent.lines.begin(), recent.lines.end(),
                             [](const std::string& l) { return l.ends_with("** INACTIVE **"); }),
               1);

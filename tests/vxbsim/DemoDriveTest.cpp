@@ -90,7 +90,7 @@ TEST_F(DemoDriveTest, IsTheCommittedRawLogAndComesOutTheSameEveryTime) {
 }
 
 TEST_F(DemoDriveTest, DrivesTownAndHighwayWithStopsAndGearChanges) {
-    int stops = 0, highwaySeconds = 0, upshifts = 0, downshifts = 0;
+    int stops = 0, highwaySeconds = 0;
     std::set<char> gears;
     bool moving = false;
     for (std::size_t s = 1; s < drive.size(); ++s) {
@@ -100,19 +100,13 @@ TEST_F(DemoDriveTest, DrivesTownAndHighwayWithStopsAndGearChanges) {
             moving = false;
         }
         highwaySeconds += drive[s].mph >= 60.0f;
-        char before = drive[s - 1].gear == 'N' ? '0' : drive[s - 1].gear;
-        char now = drive[s].gear == 'N' ? '0' : drive[s].gear;
-        upshifts += now > before;
-        downshifts += now < before;
         gears.insert(drive[s].gear);
     }
     EXPECT_EQ(drive.front().mph, 0.0f);
     EXPECT_EQ(drive.back().mph, 0.0f);
     EXPECT_GE(stops, 4);
     EXPECT_GT(highwaySeconds, 3 * 60);
-    EXPECT_GE(upshifts, 15);
-    EXPECT_GE(downshifts, 15);
-    EXPECT_EQ(gears.size(), 10u) << "neutral and all nine gears";
+    EXPECT_EQ(gears, std::set<char>({'N', '1', '2', '3', '4', '5', '6', '7', '8', '9'}));
 }
 
 TEST_F(DemoDriveTest, WarmsUpReportsTheOverheatingOnlyWhileItLastsAndCountsItsTotals) {
