@@ -11,6 +11,8 @@ if [ "${1:-}" != "run" ]; then
         qt6-multimedia-dev
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format xvfb
+        # time zones, for the tests of local dates across daylight saving
+        tzdata
         # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
         clang libclang-rt-dev
     )

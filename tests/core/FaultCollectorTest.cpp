@@ -86,7 +86,10 @@ TEST_F(FaultCollectorTest, LinesGiveSourceTypeCodeModeNameAndTime) {
     Receive(136, 2, 0x34);
     Receive(140, 250, 0x3E);
     now = LocalTime(2021, 11, 23, 17, 45);
-    faults.RecordFault(130, 524287, 31, 0x85, true);
+    // A J1939 sender with a J1587 counterpart is named by it, any other by its address.
+    faults.RecordFault(3, 524287, 31, 0x85, true);
+    faults.RecordFault(11, 1024, 2, 1, true);
+    faults.RecordFault(49, 520204, 9, 1, true);
     EXPECT_EQ(Lines(),
               (std::vector<std::string>{
                   "ENG PID   456  3 UNKNOWN COMPONENT              High Voltage      3/ 7/14  9:05",
@@ -95,9 +98,11 @@ TEST_F(FaultCollectorTest, LinesGiveSourceTypeCodeModeNameAndTime) {
                   "ABS SID     2  4 Wheel Sensor ABS Axle 1 Right  Low Voltage       3/ 7/14  9:05",
                   "140 SID   250 14 SAE J1708 (J1587) Data Link    Special Error     3/ 7/14  9:05",
                   "TRN SPN524287 31 UNKNOWN COMPONENT              UNKNOWN MODE     11/23/21 17:45",
+                  "ABS SPN  1024  2 UNKNOWN COMPONENT              Invalid Data     11/23/21 17:45",
+                  " 49 SPN520204  9 UNKNOWN COMPONENT              Abnormal Update  11/23/21 17:45",
               }));
     EXPECT_EQ(kCoolantLine.size(), FaultEntry::kLineWidth);
-    EXPECT_EQ(faults.FaultLine(6), "");
+    EXPECT_EQ(faults.FaultLine(8), "");
 }
 
 // Repeats of faults from both links, the same code on both, and their listing are followed

@@ -24,12 +24,24 @@ TEST_F(J1587, PageTwoItemsUseTheirOwnTable) {
     EXPECT_EQ(Count(kEngineSlot, 98), 0u);
 }
 
-TEST_F(J1587, TotalFuelHasALimit) {
-    framed.FeedFrame({128, 250, 4, 0x80, 0x1A, 0x06, 0x00});
-    EXPECT_EQ(Value(kEngineSlot, 250), 50000.0f);
-    framed.FeedFrame({128, 250, 4, 0x00, 0x35, 0x0C, 0x00});
-    EXPECT_EQ(Value(kEngineSlot, 250), 50000.0f);
+TEST_F(J1587, TotalFuelOfAHighMileageTruckIsTakenButNotABelievableOne) {
+    framed.FeedFrame({128, 250, 4, 0x00, 0x12, 0x7A, 0x00});
+    EXPECT_EQ(Value(kEngineSlot, 250), 1000000.0f);
+    framed.FeedFrame({128, 250, 4, 0x00, 0xB4, 0xC4, 0x04});
+    EXPECT_EQ(Value(kEngineSlot, 250), 1000000.0f);
     EXPECT_EQ(Count(kEngineSlot, 250), 1u);
+}
+
+// Items defined as two's complement numbers read below zero; the others stay unsigned.
+TEST_F(J1587, SignedItemsAreSignExtended) {
+    framed.FeedFrame({128, 171, 0xF0, 0xFF, 114, 0xFE, 190, 0xFF, 0xFF, 84, 0xFE});
+    EXPECT_EQ(Value(kEngineSlot, 171), -4.0f);
+    EXPECT_FLOAT_EQ(Value(kEngineSlot, 114), -2.4f);
+    EXPECT_EQ(Value(kEngineSlot, 190), 16383.75f);
+    EXPECT_EQ(Value(kEngineSlot, 84), 127.0f);
+    framed.FeedFrame({128, 255, 148, 0x00, 0xFF, 155, 0x00, 0xFF});
+    EXPECT_EQ(Value(kPageTwoSlot, 148), -64.0f);
+    EXPECT_EQ(Value(kPageTwoSlot, 155), 0xFF00 / 128.0f);
 }
 
 TEST_F(J1587, SelectedRangeGivesTheTransmissionMode) {

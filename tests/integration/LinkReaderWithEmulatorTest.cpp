@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -56,6 +57,10 @@ void PrintTo(const TransportCase& transport, std::ostream* out) {
     *out << transport.name;
 }
 
+const TransportCase kSerial = {"Serial", vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial, ""};
+const TransportCase kUsb = {"Usb", vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb, ""};
+const TransportCase kWifi = {"Wifi", vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi, "V\r\n"};
+
 class LinkReaderWithEmulator : public testing::TestWithParam<TransportCase> {};
 }  // namespace
 
@@ -96,21 +101,32 @@ TEST_P(LinkReaderWithEmulator, StreamsHearsCommandsAndNoticesSilence) {
     EXPECT_TRUE(becomes(LinkStatus::BoxSideFailure));
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, LinkReaderWithEmulator,
-                         testing::Values(TransportCase{"Serial", vxbsim::BoxModel::Vx100,
-                                                       ConnectionType::Vx100Serial, ""},
-                                         TransportCase{"Usb", vxbsim::BoxModel::Vx101,
-                                                       ConnectionType::Vx101Usb, ""},
-                                         TransportCase{"Wifi", vxbsim::BoxModel::Vx150,
-                                                       ConnectionType::Vx150Wifi, "V\r\n"}),
+INSTANTIATE_TEST_SUITE_P(Transports, LinkReaderWithEmulator, testing::Values(kSerial, kUsb, kWifi),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A pass drains the socket in chunks; an overrun in the first marks the whole pass.
+TEST(LinkReaderWithEmulator, AnOverrunInOneChunkMarksTheWholePass) {
+    Connection c(kWifi);
+    c.box->SetScripted(true);
+    c.box->Start();
+    c.link.SetConnectionType(ConnectionType::Vx150Wifi);
+    for (int i = 0; i < 300 && c.box->Received().empty(); ++i) {
+        ::usleep(10000);
+    }
+    ASSERT_EQ(c.box->Received(), "V\r\n") << "the box took the connection";
+    c.box->Send(std::string(300, 'x'));
+    ::usleep(100000);
+    c.link.ReceivePass();
+    EXPECT_EQ(c.link.GetByteCount(), 300u);
+    EXPECT_EQ(c.link.GetStatus(), LinkStatus::PortFailure);
+}
 
 // What the live link made of a drive, the replay of its raw log makes again: every value the
 // decoders stored, slot by slot.
 TEST(LinkReaderWithEmulator, AReplayedRawLogGivesTheValuesOfTheLiveDrive) {
     TempFolder folder;
     const std::string path = folder.File("drive.rvk");
-    Connection live({"Serial", vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial, ""});
+    Connection live(kSerial);
     live.link.RawLogging().SetFileName(path);
     ASSERT_TRUE(live.link.RawLogging().Start());
     live.link.SetConnectionType(ConnectionType::Vx100Serial);

@@ -21,16 +21,15 @@ Faults Read(std::uint8_t source, const std::vector<J1939Fault>& faults, std::siz
 }  // namespace
 
 TEST(Dm1Builder, FaultsReachTheProgramInOneFrameOrAsAnnounceAndPackets) {
-    // 14 bytes go in two packets; SPN 65791 needs the three high bits of the SPN.
-    EXPECT_EQ(
-        Read(0,
-             {{.source = 0, .spn = 110, .fmi = 0, .occurrences = 1},
-              {.source = 0, .spn = 65791, .fmi = 31, .occurrences = 126},
-              {.source = 0, .spn = 3719, .fmi = 4, .occurrences = 7}},
-             3),
-        (Faults{{128, 110, 0, 1, true}, {128, 65791, 31, 126, true}, {128, 3719, 4, 7, true}}));
+    // 14 bytes go in two packets; the high SPNs need the SPN's top three bits.
+    EXPECT_EQ(Read(0,
+                   {{.source = 0, .spn = 110, .fmi = 0, .occurrences = 1},
+                    {.source = 0, .spn = 520199, .fmi = 31, .occurrences = 126},
+                    {.source = 0, .spn = 0x1FF00, .fmi = 4, .occurrences = 7}},
+                   3),
+              (Faults{{0, 110, 0, 1, true}, {0, 520199, 31, 126, true}, {0, 0x1FF00, 4, 7, true}}));
     EXPECT_EQ(Read(3, {{.source = 3, .spn = 177, .fmi = 16, .occurrences = 2}}, 1),
-              (Faults{{130, 177, 16, 2, true}}));
+              (Faults{{3, 177, 16, 2, true}}));
     EXPECT_EQ(Read(0, {}, 1), Faults{});
     EXPECT_NE(Dm1Builder::Frames(3, {{.source = 3}})[0].data[0], 0) << "a lamp is lit";
     EXPECT_EQ(Dm1Builder::Frames(3, {})[0].data[0], 0);

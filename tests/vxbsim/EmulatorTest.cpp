@@ -101,14 +101,14 @@ TEST(Emulator, SendsFaultsOnBothLinksUntilTheyAreCleared) {
     const Faults& read = usb.read.Faults();
     usb.Run(1);
     EXPECT_EQ(read, (Faults{{128, 110, 0xA0, 1, false},
-                            {128, 110, 1, 2, true},
-                            {128, 100, 1, 2, true},
-                            {128, 190, 1, 2, true}}));
+                            {0, 110, 1, 2, true},
+                            {0, 100, 1, 2, true},
+                            {0, 190, 1, 2, true}}));
     EXPECT_TRUE(usb.box.ClearJ1939Fault(0, 100, 1));
     EXPECT_TRUE(usb.box.ClearJ1939Fault(0, 190, 1));
     usb.Run(kSecond);
     EXPECT_EQ(Faults(read.begin() + 4, read.end()),
-              (Faults{{128, 110, 0xA0, 1, false}, {128, 110, 1, 2, true}}));
+              (Faults{{128, 110, 0xA0, 1, false}, {0, 110, 1, 2, true}}));
     usb.box.ClearFaults();
     usb.Run(kSecond);
     EXPECT_EQ(read.size(), 6u);

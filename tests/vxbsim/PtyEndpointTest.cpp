@@ -74,6 +74,6 @@ TEST(PtyEndpoint, FedLinesGoOutWholeBetweenTheStreamsLines) {
     for (std::string more; read.Faults().size() < 20 && !(more = ReadMore(port)).empty();) {
         read.Feed(more);
     }
-    EXPECT_EQ(read.Faults(), Faults(20, {128, 254, 3, 10, true}));
+    EXPECT_EQ(read.Faults(), Faults(20, {0, 254, 3, 10, true}));
     box.Stop();
 }

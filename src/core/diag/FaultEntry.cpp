@@ -8,6 +8,21 @@
 namespace rovik {
 
 namespace {
+// J1939 controllers with a J1587 counterpart take its MID; the others are shown by their
+// J1939 address.
+std::uint8_t MidOfJ1939Address(std::uint8_t address) {
+    switch (address) {
+        case 0:
+            return 128;
+        case 3:
+            return 130;
+        case 11:
+            return 136;
+        default:
+            return address;
+    }
+}
+
 std::string SourceName(std::uint8_t source) {
     switch (source) {
         case 128:
@@ -60,7 +75,8 @@ std::string FaultEntry::Line() const {
     const std::string component =
         type == Type::Sid ? FaultNames::Subsystem(source, code) : FaultNames::Component(code);
     char line[kLineWidth + 1];
-    std::snprintf(line, sizeof line, "%3s %s%s %2u %s %s %s", SourceName(source).c_str(),
+    const std::uint8_t mid = type == Type::Spn ? MidOfJ1939Address(source) : source;
+    std::snprintf(line, sizeof line, "%3s %s%s %2u %s %s %s", SourceName(mid).c_str(),
                   TypeName(type), CodeText(code).c_str(), static_cast<unsigned>(fmi),
                   component.c_str(), FaultNames::FailureMode(fmi).c_str(), WhenText(*this).c_str());
     return line;

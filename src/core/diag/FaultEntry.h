@@ -19,8 +19,7 @@ struct FaultEntry {
     // PID (page two as 256 + PID), SID (expansion SIDs as 256 + SID) or SPN.
     std::uint32_t code = 0;
     std::uint8_t fmi = 0;
-    // The reporting MID: 128, 130, 136 on J1587; 128 or 130 for the J1939 engine and
-    // transmission.
+    // Who reported it: the MID on J1587 (128, 130, 136), the source address on J1939.
     std::uint8_t source = 0;
     // As received: 0 when a J1587 item carries none, the J1939 byte with its top bit.
     std::uint8_t occurrence = 0;

@@ -135,10 +135,15 @@ void LinkReader::ReceivePass() {
     if (!open) {
         return;
     }
+    bool overrun = false;
     ReadResult chunk = ReadChunk();
     while (chunk.count > 0) {
-        AcceptChunk(chunk.count);
+        overrun = AcceptChunk(chunk.count) || overrun;
         chunk = DrainsEachPass() ? ReadChunk() : ReadResult{};
+    }
+    // An overrun marks the whole pass, whatever the chunks after it brought.
+    if (overrun) {
+        SetStatus(LinkStatus::PortFailure);
     }
     values.UpdateAverages();
     if (source->IsLive()) {
@@ -163,7 +168,7 @@ ReadResult LinkReader::ReadChunk() {
     return result;
 }
 
-void LinkReader::AcceptChunk(std::size_t count) {
+bool LinkReader::AcceptChunk(std::size_t count) {
     const bool live = source->IsLive();
     if (live) {
         rawLog.Append(readBuffer, count);
@@ -178,6 +183,7 @@ void LinkReader::AcceptChunk(std::size_t count) {
     } else {
         SetStatus(LinkStatus::Ok);
     }
+    return overrun;
 }
 
 void LinkReader::RequestVersionWhenDue() {

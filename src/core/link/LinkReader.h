@@ -91,7 +91,8 @@ private:
     void ResetStreamCounts();
     void CloseTransport();
     ReadResult ReadChunk();
-    void AcceptChunk(std::size_t count);
+    // Records, counts and frames a chunk read; true when it overran the frame buffer.
+    bool AcceptChunk(std::size_t count);
     bool DrainsEachPass() const;
     void RequestVersionWhenDue();
     void NoteSilence();

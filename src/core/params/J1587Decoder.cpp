@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/diag/FaultRecorder.h"
+#include "core/params/TotalLimits.h"
 #include "core/params/TransmissionMode.h"
 #include "core/values/Pids.h"
 #include "core/values/PreferredSourceTable.h"
@@ -19,8 +20,6 @@ using pid::kTotalFuel;
 using pid::kTransmissionMode;
 // A diagnostic code's byte with this bit is followed by its occurrence count.
 constexpr std::uint8_t kOccurrenceFollows = 0x80;
-// A total-fuel reading this large cannot be real and would spoil the fuel figures.
-constexpr double kTotalFuelLimit = 100000.0;
 
 struct ResolutionRow {
     float resolution;
@@ -67,6 +66,17 @@ const ResolutionTable kPageTwo = MakeTable({
     {0.25f, {148, 156}},
     {0.4f, {98}},
 });
+
+// Items whose data is a two's complement number: temperatures that fall below zero, net
+// battery current, output torque and crankcase pressure. Every other item is unsigned.
+constexpr std::array<unsigned, 12> kSignedPageOne = {93,  101, 114, 169, 170, 171,
+                                                     172, 173, 174, 175, 176, 177};
+constexpr std::array<unsigned, 2> kSignedPageTwo = {148, 156};
+
+bool IsSigned(unsigned pid, bool pageTwo) {
+    return pageTwo ? std::ranges::find(kSignedPageTwo, pid) != kSignedPageTwo.end()
+                   : std::ranges::find(kSignedPageOne, pid) != kSignedPageOne.end();
+}
 
 // The item's data bytes as one unsigned little-endian number; bytes beyond the eighth cannot
 // be held and are left out.
@@ -122,15 +132,20 @@ std::size_t J1587Decoder::DecodeItem(const J1708Frame& frame, std::size_t index,
 
 void J1587Decoder::StoreOneByteItem(const J1708Frame& frame, std::size_t index, int slot) {
     const std::uint8_t pid = frame[index];
+    const bool pageTwo = slot == kPageTwoSlot;
+    const std::uint8_t raw = frame[index + 1];
+    const int number = IsSigned(pid, pageTwo) ? static_cast<std::int8_t>(raw) : raw;
     store.StoreRawBytes(slot, pid, frame.bytes + index + 1, 1);
-    store.StoreValue(slot, pid, frame[index + 1] * Resolution(pid, slot == kPageTwoSlot));
+    store.StoreValue(slot, pid, static_cast<float>(number) * Resolution(pid, pageTwo));
 }
 
 void J1587Decoder::StoreTwoByteItem(const J1708Frame& frame, std::size_t index, int slot) {
     const std::uint8_t pid = frame[index];
-    const unsigned raw = frame[index + 2] * 256u + frame[index + 1];
+    const bool pageTwo = slot == kPageTwoSlot;
+    const auto raw = static_cast<std::uint16_t>(frame[index + 2] * 256u + frame[index + 1]);
+    const int number = IsSigned(pid, pageTwo) ? static_cast<std::int16_t>(raw) : raw;
     store.StoreRawBytes(slot, pid, frame.bytes + index + 1, 2);
-    store.StoreValue(slot, pid, static_cast<float>(raw) * Resolution(pid, slot == kPageTwoSlot));
+    store.StoreValue(slot, pid, static_cast<float>(number) * Resolution(pid, pageTwo));
     // On page two this index is another PID, which says nothing about the transmission.
     if (pid == kRangeSelected && slot != kPageTwoSlot) {
         // The selected range's second character gives the mode; any other stores 0.
@@ -151,7 +166,7 @@ void J1587Decoder::StoreTotalFuel(const J1708Frame& frame, std::size_t index, in
     const std::uint8_t count = frame[index + 1];
     const double gallons =
         static_cast<double>(LittleEndian(frame, index + 2, count)) * Resolution(kTotalFuel, false);
-    if (gallons < kTotalFuelLimit) {
+    if (gallons < kMostGallons) {
         store.StoreValue(slot, kTotalFuel, static_cast<float>(gallons));
     }
 }

@@ -17,13 +17,20 @@ constexpr std::uint32_t kTransportAnnounce = 60416;
 constexpr std::uint32_t kTransportData = 60160;
 constexpr std::uint32_t kRetarder = 61440;
 constexpr std::uint32_t kTransmission2 = 61445;
-constexpr std::uint32_t kVehicleDistance = 65217;
 constexpr std::uint32_t kDm1 = 65226;
 constexpr std::uint32_t kEngineHours = 65253;
 constexpr std::uint32_t kFuelConsumption = 65257;
 constexpr std::uint32_t kCruiseControl = 65265;
-constexpr std::uint8_t kEngineSource = 128;
-constexpr std::uint8_t kTransmissionSource = 130;
+constexpr std::uint32_t kVehicleDistanceHighResolution = 65217;
+constexpr std::uint32_t kVehicleDistanceLowResolution = 65248;
+// Miles for one unit of the two distance fields: 5 m and 125 m.
+constexpr double kHighResolutionMiles = 0.003106856;
+constexpr double kLowResolutionMiles = 0.0776714;
+// A diagnostic trouble code: three bytes of SPN and FMI, then the conversion method in the
+// top bit of the occurrence count.
+constexpr std::size_t kTroubleCodeSize = 4;
+constexpr std::uint8_t kOlderLayout = 0x80;
+constexpr std::uint8_t kFmiBits = 0x1F;
 // The retarder's percent is stored only for readings below this.
 constexpr std::uint8_t kRetarderNotReading = 254;
 constexpr double kRetarderOffset = 125.0;
@@ -99,9 +106,7 @@ void J1939Decoder::DecodeJ1939(const J1939Frame& frame) {
     const bool transmission = frame.sourceAddress == 3 || frame.sourceAddress == 22;
     const int slot = transmission ? kTransmissionSlot : kEngineSlot;
     if (IsTransport(frame.pgn, kTransportAnnounce) || IsTransport(frame.pgn, kTransportData)) {
-        if (!transmission) {
-            DecodeTransport(frame);
-        }
+        DecodeTransport(frame);
         return;
     }
     for (const J1939Fields::Field& field : J1939Fields::Of(frame.pgn)) {
@@ -125,10 +130,15 @@ void J1939Decoder::DecodeSpecialFields(const J1939Frame& frame, int slot) {
             DecodeCruiseStatus(frame, slot);
             break;
         case kDm1:
-            DecodeSingleFrameFaults(frame, slot);
+            RecordJ1939Fault(frame.sourceAddress, frame.data.data() + 2);
             break;
-        case kVehicleDistance:
-            StoreTotal(distance, slot, pid::kTotalDistance, Bytes(frame, 0, 4, 0.003106856, 0.0));
+        case kVehicleDistanceHighResolution:
+            StoreTotal(distance, slot, pid::kTotalDistance,
+                       Bytes(frame, 0, 4, kHighResolutionMiles, 0.0));
+            break;
+        case kVehicleDistanceLowResolution:
+            StoreTotal(distance, slot, pid::kTotalDistance,
+                       Bytes(frame, 4, 4, kLowResolutionMiles, 0.0));
             break;
         case kEngineHours:
             StoreTotal(engineHours, slot, pid::kTotalEngineHours, Bytes(frame, 0, 4, 0.05, 0.0));
@@ -182,44 +192,41 @@ void J1939Decoder::DecodeCruiseStatus(const J1939Frame& frame, int slot) {
     store.StoreValue(slot, pid::kCruiseStatus, cruiseStatus);
 }
 
-void J1939Decoder::DecodeSingleFrameFaults(const J1939Frame& frame, int slot) {
-    const auto& d = frame.data;
-    const std::uint32_t older = 65536u * d[2] + 256u * d[3] + d[4];
-    if (older == 0 || older == 0xFFFFFF) {
+// The SPN by the code's conversion method: the current layout holds 19 bits, low byte
+// first; the older ones are told apart by which reading is the plausible, smaller one.
+void J1939Decoder::RecordJ1939Fault(std::uint8_t source, const std::uint8_t* code) {
+    const std::uint32_t older = 65536u * code[0] + 256u * code[1] + code[2];
+    // All zeros is no fault, all ones is padding.
+    if (!faults || older == 0 || older == 0xFFFFFF) {
         return;
     }
-    const std::uint8_t source = slot == kEngineSlot ? kEngineSource : kTransmissionSource;
-    RecordJ1939Fault(source, d[2], d[3], d[4], d[5]);
-}
-
-void J1939Decoder::RecordJ1939Fault(std::uint8_t source, std::uint8_t d0, std::uint8_t d1,
-                                    std::uint8_t d2, std::uint8_t occurrence) {
-    if (!faults) {
-        return;
-    }
-    // Old controllers pack the SPN differently; the smaller reading is the plausible one.
-    const std::uint32_t current = d0 + 256u * d1 + 65536u * (d2 >> 5);
-    const std::uint32_t older = (65536u * d0 + 256u * d1 + d2) >> 5;
-    faults->RecordFault(source, std::min(current, older), d2 & 31, occurrence, true);
+    const std::uint32_t current = code[0] + 256u * code[1] + 65536u * (code[2] >> 5);
+    const std::uint32_t spn = (code[3] & kOlderLayout) ? std::min(current, older >> 5) : current;
+    faults->RecordFault(source, spn, code[2] & kFmiBits, code[3], true);
 }
 
 void J1939Decoder::DecodeTransport(const J1939Frame& frame) {
+    std::unique_ptr<TransportReassembly>& transfer = transfers[frame.sourceAddress];
     if (IsTransport(frame.pgn, kTransportAnnounce)) {
-        transport.Announce(frame);
-    } else if (transport.AddPacket(frame) && transport.Pgn() == kDm1) {
-        RecordPackedFaults();
+        if (!transfer) {
+            transfer = std::make_unique<TransportReassembly>();
+        }
+        transfer->Announce(frame);
+    } else if (transfer && transfer->AddPacket(frame) && transfer->Pgn() == kDm1) {
+        RecordPackedFaults(frame.sourceAddress, *transfer);
     }
 }
 
-void J1939Decoder::RecordPackedFaults() {
-    const auto& buffer = transport.Buffer();
-    const std::size_t end = std::min<std::size_t>(transport.TotalSize(), buffer.size() - 3);
-    for (std::size_t at = 2; at < end; at += 4) {
-        const std::uint32_t older = 65536u * buffer[at] + 256u * buffer[at + 1] + buffer[at + 2];
-        if (older > 0xFFFFFE) {
+// The codes follow the two lamp bytes; a code that does not lie wholly within the announced
+// size is padding, as is the first code of all ones.
+void J1939Decoder::RecordPackedFaults(std::uint8_t source, const TransportReassembly& message) {
+    const auto& buffer = message.Buffer();
+    const std::size_t end = std::min<std::size_t>(message.TotalSize(), buffer.size());
+    for (std::size_t at = 2; at + kTroubleCodeSize <= end; at += kTroubleCodeSize) {
+        if (buffer[at] == 0xFF && buffer[at + 1] == 0xFF && buffer[at + 2] == 0xFF) {
             return;
         }
-        RecordJ1939Fault(kEngineSource, buffer[at], buffer[at + 1], buffer[at + 2], buffer[at + 3]);
+        RecordJ1939Fault(source, buffer.data() + at);
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+#include "core/params/TotalLimits.h"
 #include "core/params/TransportReassembly.h"
 #include "core/values/J1939Frame.h"
 
@@ -32,20 +35,22 @@ private:
     void DecodeSpecialFields(const J1939Frame& frame, int slot);
     void DecodeTransmission2(const J1939Frame& frame, int slot);
     void DecodeCruiseStatus(const J1939Frame& frame, int slot);
-    void DecodeSingleFrameFaults(const J1939Frame& frame, int slot);
     void DecodeTransport(const J1939Frame& frame);
-    void RecordPackedFaults();
+    void RecordPackedFaults(std::uint8_t source, const TransportReassembly& message);
     void Store(int slot, unsigned pid, std::optional<float> value);
     void StoreTotal(Total& total, int slot, unsigned pid, std::optional<float> value);
-    void RecordJ1939Fault(std::uint8_t source, std::uint8_t d0, std::uint8_t d1, std::uint8_t d2,
-                          std::uint8_t occurrence);
+    // One diagnostic trouble code of four bytes: the SPN, its top bits with the FMI, and
+    // the conversion method with the occurrence count.
+    void RecordJ1939Fault(std::uint8_t source, const std::uint8_t* code);
 
     ValueStore& store;
     FaultRecorder* faults = nullptr;
-    TransportReassembly transport;
-    Total distance{0.0f, 2000000.0f};
-    Total engineHours{0.0f, 50000.0f};
-    Total fuelUsed{0.0f, 250000.0f};
+    // One reassembly for each sender, made when it first announces a message, so transfers
+    // of two controllers never mix.
+    std::array<std::unique_ptr<TransportReassembly>, 256> transfers;
+    Total distance{0.0f, kMostMiles};
+    Total engineHours{0.0f, kMostEngineHours};
+    Total fuelUsed{0.0f, kMostGallons};
     std::uint8_t cruiseStatus = 0;
 };
 

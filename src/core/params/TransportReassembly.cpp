@@ -4,9 +4,15 @@
 
 namespace rovik {
 
+namespace {
+// Only these control bytes announce a message; the others answer or end a transfer.
+constexpr std::uint8_t kRequestToSend = 16;
+constexpr std::uint8_t kBroadcastAnnounce = 32;
+}  // namespace
+
 void TransportReassembly::Announce(const J1939Frame& frame) {
     const auto& d = frame.data;
-    if (d[3] > kMaxPackets) {
+    if ((d[0] != kRequestToSend && d[0] != kBroadcastAnnounce) || d[3] > kMaxPackets) {
         return;
     }
     active = true;

@@ -7,15 +7,16 @@
 
 namespace rovik {
 
-// Puts one multi-packet J1939 message back together from its announcement (TP.CM) and its
-// data packets (TP.DT). Only one message is assembled at a time; a new announcement restarts.
+// Puts one multi-packet J1939 message of one sender back together from its announcement
+// (TP.CM) and its data packets (TP.DT). A new announcement restarts it.
 class TransportReassembly {
 public:
     static constexpr std::size_t kMaxPackets = 250;
     static constexpr std::size_t kBytesPerPacket = 7;
     static constexpr std::size_t kCapacity = kMaxPackets * kBytesPerPacket;
 
-    // Starts a reassembly unless the announcement promises more packets than fit.
+    // Starts a reassembly on a broadcast or request-to-send announcement, unless it promises
+    // more packets than fit.
     void Announce(const J1939Frame& frame);
     // Takes one data packet; true when it was the last one the announcement promised.
     bool AddPacket(const J1939Frame& frame);

@@ -112,6 +112,9 @@ void CMainFrame::BuildMenus() {
     diagnostics->setShortcut(Qt::Key_F10);
     diagnostics->setStatusTip("Show the recent fault codes of the vehicle");
     connect(diagnostics, &QAction::triggered, main, &MainWindow::ShowDiagnostics);
+    QAction* maintenance = menuBar()->addAction("&Maintenance");
+    maintenance->setStatusTip("Keep the maintenance schedule and the maintenance performed");
+    connect(maintenance, &QAction::triggered, main, &MainWindow::ShowMaintenance);
     QMenu* advanced = menuBar()->addMenu("&Advanced");
     advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
         ->setStatusTip("Choose the engine file that gives torque and horsepower");

@@ -15,6 +15,7 @@
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
 #include "ui/link/RawLogDialog.h"
+#include "ui/maint/MaintenanceTrackingDialog.h"
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
 #include "ui/panels/QtColor.h"
@@ -232,6 +233,11 @@ void MainWindow::ChooseWallpaper() {
 
 void MainWindow::ShowDiagnostics() {
     RecentEventsDialog dialog(dashboard.Faults(), this);
+    dialog.exec();
+}
+
+void MainWindow::ShowMaintenance() {
+    MaintenanceTrackingDialog dialog(dashboard.Totals(), MaintenanceFile::kFileName, this);
     dialog.exec();
 }
 

@@ -65,6 +65,7 @@ public:
     void ChooseTextColor();
     void ChooseWallpaper();
     void ShowDiagnostics();
+    void ShowMaintenance();
     // The raw log records a live box only; a replayed recording is not recorded again.
     bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
     void ShowRawLog();

@@ -1,0 +1,296 @@
+#include <unistd.h>
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <filesystem>
+
+#include "core/LocalZone.h"
+#include "core/TempFolder.h"
+#include "core/io/AtomicFile.h"
+#include "core/io/ByteWriter.h"
+#include "core/maint/MaintenanceFile.h"
+#include "ui/ModalAnswer.h"
+#include "ui/ModalCloser.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/maint/ItemPropertiesDialog.h"
+#include "ui/maint/MaintenanceInstanceDialog.h"
+#include "ui/maint/MaintenanceTrackingDialog.h"
+#include "ui/maint/ScheduledItemDelegate.h"
+#include "ui/panels/DialogTestSupport.h"
+
+using namespace rovik;
+using rovik::test::AnswerNext;
+using rovik::test::ModalCloser;
+
+namespace {
+// The field a label names.
+template <typename Field = QLineEdit>
+Field& FieldFor(QWidget& dialog, const QString& label) {
+    for (QLabel* candidate : dialog.findChildren<QLabel*>()) {
+        if (candidate->text() == label) {
+            if (auto* field = qobject_cast<Field*>(candidate->buddy())) {
+                return *field;
+            }
+        }
+    }
+    throw std::runtime_error("no field " + label.toStdString());
+}
+
+// Replaces the field's text as a user would.
+void Type(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, text);
+}
+
+QListWidget& ListNamed(QDialog& dialog, const QString& name) {
+    for (QListWidget* list : dialog.findChildren<QListWidget*>()) {
+        if (list->accessibleName() == name) {
+            return *list;
+        }
+    }
+    throw std::runtime_error("no list " + name.toStdString());
+}
+
+void ClickRow(QListWidget& list, int row) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+}
+
+void Click(QDialog& dialog, const QString& button) {
+    QTest::mouseClick(&ButtonNamed<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+// Answers the next Maintenance Item Properties dialog with these values, then OK.
+void AnswerProperties(const QString& description, bool timeOnly, const QString& months,
+                      const QString& milesOrNote) {
+    AnswerNext<ItemPropertiesDialog>([=](ItemPropertiesDialog& properties) {
+        Type(FieldFor(properties, "&Description:"), description);
+        ClickButton(properties, timeOnly ? "Time &Only" : "Time and &Mileage");
+        Type(FieldFor(properties, timeOnly ? "Mont&hs:" : "Mo&nths:"), months);
+        Type(FieldFor(properties, timeOnly ? "No&te:" : "M&iles:"), milesOrNote);
+        ClickStandardButton(properties, QDialogButtonBox::Ok);
+    });
+}
+
+struct MaintenanceTrackingDialogTest : ::testing::Test {
+    MaintenanceTrackingDialogTest() { SetDistance(50000.0); }
+
+    void SetDistance(double miles) {
+        ByteWriter odometer;
+        odometer.WriteDouble(miles);
+        ASSERT_TRUE(AtomicFile::Write(folder.File(VehicleTotals::kFileName), odometer.Bytes()));
+        totals.Load();
+    }
+    std::unique_ptr<MaintenanceTrackingDialog> Open() {
+        auto dialog = std::make_unique<MaintenanceTrackingDialog>(totals, path, nullptr,
+                                                                  [this] { return now; });
+        ShowActive(*dialog);
+        return dialog;
+    }
+    MaintenanceSchedule Saved() const { return MaintenanceFile::Load(path, now, 0.0).schedule; }
+    std::vector<std::uint8_t> Bytes() const {
+        return AtomicFile::Read(path).value_or(std::vector<std::uint8_t>{});
+    }
+
+    LocalZone zone;
+    TempFolder folder;
+    std::string path = folder.File(MaintenanceFile::kFileName);
+    VehicleTotals totals{folder.File(VehicleTotals::kFileName)};
+    Moment now = At(2024, 3, 1, 9, 30);
+};
+}  // namespace
+
+TEST_F(MaintenanceTrackingDialogTest, AddEditPerformAndDeleteAreKeptInTheFileOnClose) {
+    auto dialog = Open();
+    QListWidget& scheduled = ListNamed(*dialog, "Maintenance Items Scheduled");
+    QListWidget& completed = ListNamed(*dialog, "Maintenance Items Completed");
+    QPlainTextEdit& serviceItems = FieldFor<QPlainTextEdit>(*dialog, "&Service Items:");
+    EXPECT_FALSE(ButtonNamed(*dialog, "&Perform").isEnabled());
+    EXPECT_FALSE(serviceItems.isEnabled());
+
+    AnswerProperties("Annual inspection", true, "12", "Form 396");
+    Click(*dialog, "&Add");
+    AnswerProperties("Oil Change", false, "6", "10000");
+    Click(*dialog, "&Add");
+    // In due order, the new item selected.
+    EXPECT_EQ(Entries(scheduled),
+              QStringList({"Oil Change\t6 Months, 10000 Miles\tDUE:\t08/28/2024  60000 Miles",
+                           "Annual inspection\t12 Months\tDUE:\t03/01/2025"}));
+    ASSERT_TRUE(serviceItems.isEnabled());
+
+    // Service items go to the selected item when their box loses the focus.
+    ShowActive(*dialog);
+    serviceItems.setFocus();
+    QTest::keyClicks(&serviceItems, "Filter LF3000");
+    QTest::keyClick(&serviceItems, Qt::Key_Return);
+    QTest::keyClicks(&serviceItems, "10 gal 15W-40");
+    QTest::keyClick(&serviceItems, Qt::Key_Tab);
+    EXPECT_EQ(dialog->Schedule().items.front().serviceItems,
+              (std::vector<std::string>{"Filter LF3000", "10 gal 15W-40"}));
+
+    // Edit makes the oil change due after the inspection; its row moves there.
+    ClickRow(scheduled, 0);
+    AnswerProperties("Oil Change", false, "24", "10000");
+    QTest::keyClick(&scheduled, Qt::Key_Return);
+    EXPECT_TRUE(Entries(scheduled).back().startsWith("Oil Change\t24 Months"));
+
+    now = At(2024, 4, 2, 14, 0);
+    SetDistance(52345.5);
+    Click(*dialog, "&Perform");
+    EXPECT_EQ(Entries(completed),
+              QStringList{"Oil Change\t24 Months, 10000 Miles\t04/02/2024  52346 Miles"});
+    EXPECT_EQ(FieldFor<QPlainTextEdit>(*dialog, "Se&rvice Items:").toPlainText(),
+              "Filter LF3000\n10 gal 15W-40");
+
+    AnswerNext<MaintenanceInstanceDialog>([](MaintenanceInstanceDialog& instance) {
+        Type(FieldFor(instance, "&Odometer:"), "52300");
+        FieldFor<QDateEdit>(instance, "&Date Performed:").setDate(QDate(2024, 4, 1));
+        ClickStandardButton(instance, QDialogButtonBox::Ok);
+    });
+    Click(*dialog, "Ed&it");
+    EXPECT_EQ(Entries(completed),
+              QStringList{"Oil Change\t24 Months, 10000 Miles\t04/01/2024  52300 Miles"});
+
+    ClickRow(scheduled, 0);
+    Click(*dialog, "&Delete");
+    EXPECT_EQ(scheduled.count(), 1);
+    EXPECT_TRUE(serviceItems.toPlainText().isEmpty());
+    EXPECT_FALSE(serviceItems.isEnabled());
+
+    const MaintenanceSchedule shown = dialog->Schedule();
+    ASSERT_EQ(shown.items.size(), 1u);
+    EXPECT_EQ(shown.items.front().instanceCount, 1u);
+    EXPECT_TRUE(Bytes().empty()) << "written before the dialog closed";
+    QTest::keyClick(&scheduled, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    MaintenanceSchedule expected = shown;
+    // The file keeps dates only, which read back as noon.
+    expected.items.front().lastInstanceTime = At(2024, 4, 2);
+    expected.items.front().dueTime = At(2026, 4, 2);
+    EXPECT_EQ(Saved(), expected);
+}
+
+TEST_F(MaintenanceTrackingDialogTest, PropertiesRefuseValuesOutOfRangeAndStayOpen) {
+    ItemPropertiesDialog properties(ItemProperties::ForNew(now, 50000.0));
+    EXPECT_EQ(properties.windowTitle(), "Maintenance Item Properties");
+    EXPECT_EQ(FieldFor(properties, "&Description:").text(), "New Item");
+    ShowActive(properties);
+    ModalCloser closer;
+    const QString integers = "Please enter an integer between 0 and 999.";
+    const QString cases[][4] = {
+        {"Time and &Mileage", "Mo&nths:", "1000", integers},
+        {"Time and &Mileage", "M&iles:", "1000000",
+         "Please enter a number between 0 and 999999.9."},
+        {"Time &Only", "Mont&hs:", "twelve", integers},
+        {"Time &Only", "Mil&es:", "1e7", "Please enter a number between 0 and 9999999.9."},
+    };
+    for (const auto& [choice, label, text, message] : cases) {
+        ClickButton(properties, choice);
+        QLineEdit& field = FieldFor(properties, label);
+        const QString before = field.text();
+        Type(field, text);
+        ClickStandardButton(properties, QDialogButtonBox::Ok);
+        EXPECT_TRUE(properties.isVisible()) << text.toStdString();
+        EXPECT_EQ(closer.messages.value(0), message);
+        closer.messages.clear();
+        EXPECT_EQ(properties.focusWidget(), &field);
+        Type(field, before);
+    }
+    Type(FieldFor(properties, "&Description:"), QString(40, 'D'));
+    Type(FieldFor(properties, "No&te:"), QString(20, 'N'));
+    ClickStandardButton(properties, QDialogButtonBox::Ok);
+    ASSERT_EQ(properties.result(), QDialog::Accepted);
+    EXPECT_EQ(properties.Result().description, std::string(28, 'D'));
+    EXPECT_EQ(properties.Result().note, std::string(15, 'N'));
+    EXPECT_TRUE(properties.Result().timeOnly);
+}
+
+TEST_F(MaintenanceTrackingDialogTest, EachRowShowsItsStatusColourInTheDueCell) {
+    auto item = [](const char* name, Moment last, double miles, int months, bool timeOnly) {
+        MaintenanceItem made(last, miles);
+        made.name = name;
+        made.intervalDays = months * MaintenanceItem::kDaysPerMonth;
+        made.timeOnly = timeOnly;
+        made.mileageInterval = timeOnly ? 0.0 : 1000.0 * months;
+        made.ComputeDue();
+        return made;
+    };
+    MaintenanceSchedule schedule;
+    schedule.items = {item("Tires", At(2024, 2, 1), 49000.0, 12, false),
+                      item("Brakes", At(2023, 6, 1), 40000.0, 1, false),
+                      item("Inspection", At(2023, 3, 15), 0.0, 12, true)};
+    ASSERT_TRUE(MaintenanceFile::Save(path, schedule));
+    auto dialog = Open();
+    QListWidget& scheduled = ListNamed(*dialog, "Maintenance Items Scheduled");
+    ClickRow(scheduled, 2);
+    const QImage rows = scheduled.viewport()->grab().toImage();
+    const int third = scheduled.viewport()->width() / 3;
+    const QColor expected[] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 191, 0)};
+    for (int row = 0; row < 3; ++row) {
+        const QRect place = scheduled.visualItemRect(scheduled.item(row));
+        EXPECT_EQ(rows.pixelColor(2 * third + 2, place.center().y()), expected[row]) << row;
+        const QColor background = row == 2 ? QColor(191, 191, 191) : QColor(Qt::white);
+        EXPECT_EQ(rows.pixelColor(place.left() + third - 2, place.center().y()), background);
+    }
+    EXPECT_TRUE(Entries(scheduled).front().startsWith("Brakes"));
+    // Nothing changed: closing leaves the file as it was, even what the program would not
+    // write again.
+    std::vector<std::uint8_t> before = MaintenanceFile::ToBytes(schedule);
+    before.insert(before.end(), {'n', 'o', 't', 'e', '\r', '\n'});
+    ASSERT_TRUE(AtomicFile::Write(path, before));
+    dialog->accept();
+    EXPECT_EQ(Bytes(), before);
+}
+
+TEST_F(MaintenanceTrackingDialogTest, AFailedSaveIsReportedAndCanBeRetriedOrGivenUp) {
+    for (QMessageBox::StandardButton answer : {QMessageBox::Retry, QMessageBox::Discard}) {
+        auto dialog = Open();
+        // A folder in the file's place, made after the dialog opened, cannot be replaced.
+        std::filesystem::create_directory(path);
+        AnswerProperties("Oil Change", false, "6", "10000");
+        Click(*dialog, "&Add");
+        AnswerNext<QMessageBox>([this, answer](QMessageBox& box) {
+            EXPECT_EQ(box.text(), "Error Saving File");
+            if (answer == QMessageBox::Retry) {
+                std::filesystem::remove(path);
+            }
+            box.button(answer)->click();
+        });
+        dialog->accept();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(Saved().items.size(), answer == QMessageBox::Retry ? 1u : 0u);
+        std::filesystem::remove(path);
+    }
+}
+
+TEST_F(MaintenanceTrackingDialogTest, AFileOfAnotherKindIsReplacedOnlyWhenTheUserSaysSo) {
+    const std::vector<std::uint8_t> rawLog = {'R', 'a', 'w', ' ', 'L', 'o', 'g', '\r', '\n', 0xff};
+    ASSERT_TRUE(AtomicFile::Write(path, rawLog));
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        auto dialog = Open();
+        EXPECT_EQ(ListNamed(*dialog, "Maintenance Items Scheduled").count(), 0);
+        AnswerProperties("Oil Change", false, "6", "10000");
+        Click(*dialog, "&Add");
+        AnswerNext<QMessageBox>([answer](QMessageBox& box) { box.button(answer)->click(); });
+        dialog->accept();
+        EXPECT_EQ(Bytes() == rawLog, answer == QMessageBox::No);
+    }
+    EXPECT_EQ(Saved().items.size(), 1u);
+}
+
+TEST_F(MaintenanceTrackingDialogTest, TheMaintenanceMenuOpensTheDialog) {
+    ModalCloser closer;
+    CMainFrame frame("/RovikMaintenanceTest-" + std::to_string(::getpid()));
+    const QList<QAction*> actions = frame.menuBar()->actions();
+    auto maintenance = std::find_if(actions.begin(), actions.end(),
+                                    [](QAction* a) { return a->text() == "&Maintenance"; });
+    ASSERT_NE(maintenance, actions.end());
+    (*maintenance)->trigger();
+    EXPECT_EQ(closer.dialogs, QStringList{"Maintenance Tracking"});
+}
