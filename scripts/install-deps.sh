@@ -10,7 +10,7 @@ if [ "${1:-}" != "run" ]; then
     packages+=(
         qt6-multimedia-dev
         libgtest-dev libgmock-dev libbenchmark-dev
-        clang-format xvfb
+        clang-format clang-tidy xvfb
         # time zones, for the tests of local dates across daylight saving
         tzdata
         # libFuzzer and the sanitizer runtimes; clang only recommends the second package.

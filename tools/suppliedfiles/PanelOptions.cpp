@@ -128,7 +128,9 @@ void PanelOptions::RequiredFileName(const std::string& key, std::string& value) 
 void PanelOptions::CheckAllTaken(const std::string& kindName) const {
     for (const auto& [key, wasTaken] : taken) {
         if (!wasTaken) {
-            file.Fail(line, "\"" + key + "\" is no option of " + kindName + " panels");
+            std::string problem = "\"" + key;
+            problem += "\" is no option of " + kindName + " panels";
+            file.Fail(line, problem);
         }
     }
 }

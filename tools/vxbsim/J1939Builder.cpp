@@ -196,6 +196,7 @@ constexpr std::array kOnRequest = {Group{65248, VehicleDistance}};
 template <typename Groups>
 std::vector<J1939Frame> MakeAll(const Groups& groups, const VehicleModel& v) {
     std::vector<J1939Frame> frames;
+    frames.reserve(groups.size());
     for (const Group& group : groups) {
         frames.push_back(group.make(v));
     }

@@ -1,6 +1,7 @@
 #include "core/params/J1939Fields.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/values/Pids.h"
 
@@ -46,11 +47,24 @@ constexpr Field kFields[] = {
     {65275, 1, 0, 8, 120, kCelsiusByte, kCelsiusByteOffset},
 };
 
-static_assert(std::ranges::is_sorted(kFields, {}, &Field::pgn));
+struct ByPgn {
+    bool operator()(const Field& field, std::uint32_t pgn) const { return field.pgn < pgn; }
+    bool operator()(std::uint32_t pgn, const Field& field) const { return pgn < field.pgn; }
+};
+
+constexpr bool SortedByPgn() {
+    for (std::size_t i = 1; i < std::size(kFields); ++i) {
+        if (kFields[i].pgn < kFields[i - 1].pgn) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(SortedByPgn());
 }  // namespace
 
 std::span<const Field> J1939Fields::Of(std::uint32_t pgn) {
-    auto [first, last] = std::ranges::equal_range(kFields, pgn, {}, &Field::pgn);
+    auto [first, last] = std::equal_range(std::begin(kFields), std::end(kFields), pgn, ByPgn{});
     return {first, last};
 }
 
