@@ -115,12 +115,8 @@ std::string J1708Statistics(unsigned good, unsigned errors) {
 TEST(TextFraming, J1708StatisticsSuppressAJ1708LinkFullOfErrors) {
     FramedLink framed(kText);
     framed.FeedLine(J1708Statistics(100, 10));
-    const BoxStatistics& statistics = framed.parts.box.Statistics();
-    EXPECT_EQ(statistics.bitGap, 5);
-    EXPECT_EQ(statistics.j1708BytesRead, 0x1234u);
-    EXPECT_EQ(statistics.j1708BytesDiscarded, 0x42u);
-    EXPECT_EQ(statistics.j1708GoodPackets, 100u);
-    EXPECT_EQ(statistics.j1708Errors, 10u);
+    EXPECT_EQ(framed.parts.box.Statistics().j1708BytesDiscarded, 0x42u);
+    EXPECT_EQ(framed.parts.box.Statistics().j1708Errors, 10u);
     // Ratio 4 with no J1939 traffic reported: nothing to blame the errors on.
     framed.FeedLine(J1708Statistics(140, 20));
     EXPECT_FALSE(framed.parts.box.IsJ1708Suppressed());

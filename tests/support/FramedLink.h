@@ -69,17 +69,14 @@ struct FramedLink : LinkEvents {
     }
     const std::vector<RecordedFaults::Fault>& Faults() const { return recorded.faults; }
 
-    void NoteTraffic() override {
-        ++traffic;
-        link.NoteTraffic();
-    }
+    void NoteTraffic() override { link.NoteTraffic(); }
     void NoteVehicleMessage() override {
         ++vehicleMessages;
         link.NoteVehicleMessage();
     }
-    void NoteBoxReport(bool vehicleSideFailed) override {
+    void NoteBoxReport(bool failed) override {
         ++reports;
-        link.NoteBoxReport(vehicleSideFailed);
+        link.NoteBoxReport(failed);
     }
 
     // Each link maps a value block of its own, so two may live side by side.
@@ -93,7 +90,6 @@ struct FramedLink : LinkEvents {
     PacketFramer framer;
     RecordedFaults recorded;
     const bool binary;
-    int traffic = 0;
     int vehicleMessages = 0;
     int reports = 0;
 };
