@@ -83,10 +83,6 @@ const Case kCases[] = {
      kEngineSlot, 110, 0, 0.0f},
 };
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.what;
-}
-
 class Framing : public testing::TestWithParam<Case> {};
 }  // namespace
 

@@ -53,10 +53,6 @@ struct Connection {
     std::unique_ptr<vxbsim::Emulator> box;
 };
 
-void PrintTo(const TransportCase& transport, std::ostream* out) {
-    *out << transport.name;
-}
-
 const TransportCase kSerial = {"Serial", vxbsim::BoxModel::Vx100, ConnectionType::Vx100Serial, ""};
 const TransportCase kUsb = {"Usb", vxbsim::BoxModel::Vx101, ConnectionType::Vx101Usb, ""};
 const TransportCase kWifi = {"Wifi", vxbsim::BoxModel::Vx150, ConnectionType::Vx150Wifi, "V\r\n"};
