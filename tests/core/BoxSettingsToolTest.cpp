@@ -22,7 +22,7 @@ TEST(BoxSettingsTool, ChoosesTheBoxAndKeepsEverythingElse) {
     SettingsFile file(folder.File("SETTINGS.DAT"));
     Settings mine;
     mine.screenFileName = "MINE.SCR";
-    mine.loggedPids = {84, 190};
+    mine.dataLog.columns = {84, 190};
     ASSERT_TRUE(file.Write(mine));
 
     ASSERT_EQ(RunTool(folder.File("SETTINGS.DAT") + " --usb /dev/ttyUSB0"), 0);
@@ -30,7 +30,7 @@ TEST(BoxSettingsTool, ChoosesTheBoxAndKeepsEverythingElse) {
     EXPECT_EQ(usb.connectionType, ConnectionType::Vx101Usb);
     EXPECT_EQ(usb.portName, "/dev/ttyUSB0");
     EXPECT_EQ(usb.screenFileName, "MINE.SCR");
-    EXPECT_EQ(usb.loggedPids, mine.loggedPids);
+    EXPECT_EQ(usb.dataLog.columns, mine.dataLog.columns);
 
     ASSERT_EQ(RunTool(folder.File("SETTINGS.DAT") + " --wifi 192.168.4.1 4000"), 0);
     Settings wifi = file.Read();

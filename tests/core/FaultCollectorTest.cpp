@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +9,7 @@
 #include "CalendarDate.h"
 #include "TempFolder.h"
 #include "core/diag/FaultCollector.h"
+#include "support/FileSizeLimit.h"
 
 using namespace rovik;
 
@@ -163,16 +162,11 @@ TEST_F(FaultCollectorTest, AHistoryThatCannotBeWrittenLosesNothingElse) {
 TEST_F(FaultCollectorTest, ALineCutShortByAFullDiskIsTakenBack) {
     faults.CreateHistoryIfMissing();
     const std::string before = History();
-    // Room for only part of the line, as on a disk that fills up.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = old;
-    tight.rlim_cur = before.size() + 20;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    Receive(128, 110, 0x23);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    {
+        // Room for only part of the line, as on a disk that fills up.
+        rovik::test::FileSizeLimit limit(before.size() + 20);
+        Receive(128, 110, 0x23);
+    }
 
     EXPECT_EQ(History(), before);
     EXPECT_NE(faults.RecentFaults().historyProblem, "");

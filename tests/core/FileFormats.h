@@ -125,10 +125,8 @@ struct SettingsDat {
         s.screenFileName = "TRUCK.SCR";
         s.windowPlacement = {44, 0, 3, -1, -1, -1, -1, 10, 20, 810, 620};
         s.hasWindowPlacement = true;
-        s.logInterval = 5;
-        s.loggedPids = {190, 84, 0, 254, 256, 511};
-        s.logFileName = "trip.txt";
-        s.autoRestart = s.automaticallyStartLog = s.logWhenEngineOff = true;
+        s.dataLog = {5, {190, 84, 0, 254, 256, 511}, "trip.txt", true};
+        s.autoRestart = s.automaticallyStartLog = true;
         s.rollingMpgBufferSize = 300;
         s.engineFileName = "Cummins ISX";
         s.odometerPid = 244;
@@ -145,11 +143,16 @@ struct SettingsDat {
     static Value Read(const std::string& path) { return SettingsFile(path).Read(); }
     static std::string States(const Value& read, const Value& full) {
         using S = Settings;
+        using D = DataLogSettings;
+        const D& log = read.dataLog;
+        const D& fullLog = full.dataLog;
         return FieldStates(read, full, &S::portName, &S::screenFileName, &S::windowPlacement,
-                           &S::hasWindowPlacement, &S::logInterval, &S::loggedPids, &S::logFileName,
-                           &S::autoRestart, &S::rollingMpgBufferSize, &S::engineFileName,
-                           &S::odometerPid, &S::automaticallyStartLog, &S::logWhenEngineOff,
-                           &S::connectionType, &S::transmitDelay, &S::requestFuelmeter,
+                           &S::hasWindowPlacement) +
+               FieldStates(log, fullLog, &D::interval, &D::columns, &D::fileName) +
+               FieldStates(read, full, &S::autoRestart, &S::rollingMpgBufferSize,
+                           &S::engineFileName, &S::odometerPid, &S::automaticallyStartLog) +
+               FieldStates(log, fullLog, &D::logWhenEngineOff) +
+               FieldStates(read, full, &S::connectionType, &S::transmitDelay, &S::requestFuelmeter,
                            &S::requestOdometer, &S::ipAddress, &S::tcpPort);
     }
 };

@@ -92,7 +92,7 @@ TEST(SettingsFile, APortNameWhoseLengthByteIsCIsNotTakenForABareComPort) {
 
 TEST(SettingsFile, LoggedPidsPastTheLoggersCapacityAreDroppedAndLaterFieldsStillRead) {
     Settings written = SettingsDat::Sample();
-    written.loggedPids.clear();
+    written.dataLog.columns.clear();
     Bytes bytes = SettingsFile::ToBytes(written);
     // The list's count follows the version, port, screen file, placement and interval.
     const auto countAt = static_cast<std::ptrdiff_t>(1 + 1 + written.portName.size() + 1 +
@@ -100,21 +100,32 @@ TEST(SettingsFile, LoggedPidsPastTheLoggersCapacityAreDroppedAndLaterFieldsStill
     ByteWriter list;
     list.WriteU32(103);
     for (std::uint16_t i = 0; i < 103; ++i) {
-        written.loggedPids.push_back(static_cast<std::uint16_t>(i % 2 ? 300 + i : i));
-        PidBytes::Write(list, written.loggedPids.back());
+        written.dataLog.columns.push_back(static_cast<std::uint16_t>(i % 2 ? 300 + i : i));
+        PidBytes::Write(list, written.dataLog.columns.back());
     }
     bytes.erase(bytes.begin() + countAt, bytes.begin() + countAt + 4);
     bytes.insert(bytes.begin() + countAt, list.Bytes().begin(), list.Bytes().end());
-    written.loggedPids.resize(Settings::kMaxLoggedPids);
+    written.dataLog.columns.resize(DataLogSettings::kMaxColumns);
     EXPECT_EQ(SettingsFile::FromBytes(bytes), written);
 }
 
 TEST(SettingsFile, WriterNeverStoresMoreThanItCanReadBack) {
     Settings written = SettingsDat::Sample();
     written.screenFileName = std::string(300, 's');
-    written.loggedPids.assign(150, 84);
+    written.dataLog.columns.assign(150, 84);
     Settings read = SettingsFile::FromBytes(SettingsFile::ToBytes(written));
     written.screenFileName.resize(255);
-    written.loggedPids.resize(Settings::kMaxLoggedPids);
+    written.dataLog.columns.resize(DataLogSettings::kMaxColumns);
     EXPECT_EQ(read, written);
+}
+
+TEST(SettingsFile, TheDataLogKeepsAPageTwoPidBehindTheEscapeByte) {
+    Settings written;
+    written.dataLog = {5, {84, 300}, "a.txt", false};
+    const Bytes bytes = SettingsFile::ToBytes(written);
+    // After the version, the port "COM1", the screen file "DEFAULT.SCR" and the placement.
+    const auto block = bytes.begin() + 1 + 5 + 12 + 44;
+    EXPECT_EQ(Bytes(block, block + 17),
+              (Bytes{5, 0, 0, 0, 2, 0, 0, 0, 84, 0xFF, 44, 5, 'a', '.', 't', 'x', 't'}));
+    EXPECT_EQ(SettingsFile::FromBytes(bytes).dataLog, written.dataLog);
 }

@@ -1,18 +1,19 @@
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 
 #include "core/TempFolder.h"
 #include "platform/AppendFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace rovik {
 namespace {
+
+using test::FileSizeLimit;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -36,26 +37,6 @@ std::set<std::string> Names(const TempFolder& folder) {
     }
     return names;
 }
-
-// While it lives, no file may grow past the limit, as on a disk that is nearly full.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = old;
-        tight.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
-    }
-
-private:
-    rlimit old{};
-    void (*previous)(int) = nullptr;
-};
 
 TEST(FileSystemTest, WhatReplaceWritesReadsBackWhole) {
     TempFolder folder;

@@ -31,6 +31,9 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     settings = settingsFile.Read();
     faults.CreateHistoryIfMissing();
     StartLink(commandLine.DemoSource(), notices);
+    if (settings.automaticallyStartLog) {
+        logger.Start();
+    }
     threads = std::make_unique<LinkThreads>(*link);
     threads->Start();
     return notices;
@@ -90,6 +93,7 @@ void Dashboard::Tick() {
     // What the last receive pass decoded, before anything in this tick reads the totals.
     if (values) {
         totals.Refresh(parameters, *values, settings.odometerPid);
+        logger.Tick(MainTick::kTickMs, *values);
     }
     if (threads) {
         threads->WakeReceiver();

@@ -12,6 +12,7 @@
 #include "core/diag/FaultCollector.h"
 #include "core/link/LinkReader.h"
 #include "core/link/LinkThreads.h"
+#include "core/logging/DataLogger.h"
 #include "core/params/ParameterTable.h"
 #include "core/trip/VehicleTotals.h"
 #include "core/values/SharedValueBlock.h"
@@ -30,7 +31,8 @@ public:
     Dashboard(const Dashboard&) = delete;
     Dashboard& operator=(const Dashboard&) = delete;
 
-    // Loads the data files, opens the link and starts its threads, in start-up order.
+    // Loads the data files, opens the link, starts the data log when the settings ask for it
+    // and starts the link's threads, in start-up order.
     // Returns what the user must be told, in the order it happened.
     std::vector<Notice> Start(const CommandLine& commandLine);
     // The work of one 100 ms tick of the main timer.
@@ -40,6 +42,8 @@ public:
 
     ParameterTable& Parameters() { return parameters; }
     Settings& CurrentSettings() { return settings; }
+    // Follows the data log part of the settings.
+    DataLogger& Logger() { return logger; }
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }
     LinkReader* Link() { return link.get(); }
@@ -68,6 +72,7 @@ private:
     VehicleTotals totals;
     SettingsFile settingsFile;
     Settings settings;
+    DataLogger logger{parameters, settings.dataLog};
     // These outlive the link, whose receive thread records and stores into them.
     FaultCollector faults;
     std::unique_ptr<LiveValues> values;

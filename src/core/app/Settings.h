@@ -1,21 +1,17 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/app/WindowPlacement.h"
 #include "core/link/ConnectionType.h"
+#include "core/logging/DataLogSettings.h"
 #include "core/values/Pids.h"
 
 namespace rovik {
 
 // What the program keeps between runs in SETTINGS.DAT, with the values of a first start.
 struct Settings {
-    // The data logger holds no more PIDs than this.
-    static constexpr std::size_t kMaxLoggedPids = 100;
-
     std::string portName = "COM1";
     // The Wi-Fi box's own address on a link-local network.
     std::string ipAddress = "169.254.1.1";
@@ -37,11 +33,7 @@ struct Settings {
     WindowPlacement windowPlacement;
     bool hasWindowPlacement = false;
 
-    // The data logger's block.
-    std::uint32_t logInterval = 60;  // seconds
-    std::vector<std::uint16_t> loggedPids;
-    std::string logFileName = "DefaultLog.txt";
-    bool logWhenEngineOff = false;
+    DataLogSettings dataLog;
 
     bool operator==(const Settings&) const = default;
 };

@@ -100,7 +100,7 @@ void ReadLoggedPids(ByteReader& reader, std::vector<std::uint16_t>& pids) {
     std::vector<std::uint16_t> read;
     std::uint16_t pid = 0;
     for (std::uint32_t i = 0; i < count && PidBytes::Read(reader, pid); ++i) {
-        if (read.size() < Settings::kMaxLoggedPids) {
+        if (read.size() < DataLogSettings::kMaxColumns) {
             read.push_back(pid);
         }
     }
@@ -109,10 +109,10 @@ void ReadLoggedPids(ByteReader& reader, std::vector<std::uint16_t>& pids) {
     }
 }
 
-void ReadDataLogBlock(ByteReader& reader, Settings& settings) {
-    reader.ReadU32(settings.logInterval);
-    ReadLoggedPids(reader, settings.loggedPids);
-    reader.ReadShortString(settings.logFileName);
+void ReadDataLogBlock(ByteReader& reader, DataLogSettings& dataLog) {
+    reader.ReadU32(dataLog.interval);
+    ReadLoggedPids(reader, dataLog.columns);
+    reader.ReadShortString(dataLog.fileName);
 }
 
 void ReadOdometerPid(ByteReader& reader, std::uint8_t& odometerPid) {
@@ -148,7 +148,7 @@ void ReadVersionedGroups(ByteReader& reader, int level, Settings& settings) {
     if (level >= kLogging) {
         ReadOdometerPid(reader, settings.odometerPid);
         ReadFlag(reader, settings.automaticallyStartLog);
-        ReadFlag(reader, settings.logWhenEngineOff);
+        ReadFlag(reader, settings.dataLog.logWhenEngineOff);
     }
     if (level >= kBox) {
         ReadConnectionType(reader, settings.connectionType);
@@ -175,14 +175,14 @@ void WritePlacement(ByteWriter& writer, const WindowPlacement& placement) {
     }
 }
 
-void WriteDataLogBlock(ByteWriter& writer, const Settings& settings) {
-    std::size_t count = std::min(settings.loggedPids.size(), Settings::kMaxLoggedPids);
-    writer.WriteU32(settings.logInterval);
+void WriteDataLogBlock(ByteWriter& writer, const DataLogSettings& dataLog) {
+    std::size_t count = std::min(dataLog.columns.size(), DataLogSettings::kMaxColumns);
+    writer.WriteU32(dataLog.interval);
     writer.WriteU32(static_cast<std::uint32_t>(count));
     for (std::size_t i = 0; i < count; ++i) {
-        PidBytes::Write(writer, settings.loggedPids[i]);
+        PidBytes::Write(writer, dataLog.columns[i]);
     }
-    writer.WriteShortString(settings.logFileName);
+    writer.WriteShortString(dataLog.fileName);
 }
 
 void WriteVersionedGroups(ByteWriter& writer, const Settings& settings) {
@@ -193,7 +193,7 @@ void WriteVersionedGroups(ByteWriter& writer, const Settings& settings) {
     writer.WriteShortString(settings.engineFileName);
     writer.WriteU8(settings.odometerPid);
     writer.WriteU32(settings.automaticallyStartLog);
-    writer.WriteU32(settings.logWhenEngineOff);
+    writer.WriteU32(settings.dataLog.logWhenEngineOff);
     writer.WriteU8(static_cast<std::uint8_t>(settings.connectionType));
     writer.WriteU8(settings.transmitDelay);
     writer.WriteU32(settings.requestFuelmeter);
@@ -227,7 +227,7 @@ Settings SettingsFile::FromBytes(const std::vector<std::uint8_t>& bytes) {
     }
     reader.ReadShortString(settings.screenFileName);
     ReadPlacement(reader, settings);
-    ReadDataLogBlock(reader, settings);
+    ReadDataLogBlock(reader, settings.dataLog);
     ReadFlag(reader, settings.autoRestart);
     ReadVersionedGroups(reader, level, settings);
     return settings;
@@ -239,7 +239,7 @@ std::vector<std::uint8_t> SettingsFile::ToBytes(const Settings& settings) {
     writer.WriteShortString(settings.portName);
     writer.WriteShortString(settings.screenFileName);
     WritePlacement(writer, settings.windowPlacement);
-    WriteDataLogBlock(writer, settings);
+    WriteDataLogBlock(writer, settings.dataLog);
     writer.WriteU32(settings.autoRestart);
     WriteVersionedGroups(writer, settings);
     return writer.Bytes();

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/link/LinkStatus.h"
+#include "ui/logging/DataLogStatus.h"
 
 namespace rovik {
 
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(std::string sharedBlockName)
     setCentralWidget(mainWindow);
     BuildMenus();
     statusBar()->addPermanentWidget(linkStatus);
+    statusBar()->addPermanentWidget(new DataLogStatus(mainWindow->State().Logger()));
     statusTimer.setInterval(kLinkStatusMs);
     connect(&statusTimer, &QTimer::timeout, this, &CMainFrame::ShowLinkStatus);
     statusTimer.start();
@@ -119,6 +121,9 @@ void CMainFrame::BuildMenus() {
     advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
         ->setStatusTip("Choose the engine file that gives torque and horsepower");
     advanced->addAction("&Text Color...", main, &MainWindow::ChooseTextColor);
+    QAction* dataLogging = advanced->addAction("&Data Logging...", main, &MainWindow::ShowDataLog);
+    dataLogging->setObjectName("dataLogging");
+    dataLogging->setStatusTip("Save ongoing data to a file.");
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
         ->setStatusTip("Correct the odometer, hour meter and fuel meter");

@@ -15,6 +15,7 @@
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
 #include "ui/link/RawLogDialog.h"
+#include "ui/logging/DataLogDialog.h"
 #include "ui/maint/MaintenanceTrackingDialog.h"
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
@@ -48,6 +49,7 @@ void MainWindow::Start(const CommandLine& commandLine) {
     displayKeeper.KeepAwake();
     std::vector<Notice> notices = dashboard.Start(commandLine);
     PlaceFrame();
+    ShowLogInTitle();
     window()->show();
     mainTimer.start();
     for (const Notice& notice : notices) {
@@ -246,6 +248,22 @@ void MainWindow::ShowRawLog() {
         RawLogDialog dialog(dashboard.Link()->RawLogging(), this);
         dialog.exec();
     }
+}
+
+void MainWindow::ShowDataLog() {
+    Settings& settings = dashboard.CurrentSettings();
+    DataLogDialog dialog(dashboard.Parameters(), dashboard.Logger(), settings.automaticallyStartLog,
+                         this);
+    if (dialog.exec() == QDialog::Accepted) {
+        dashboard.Logger().ChangeSettings(dialog.Chosen());
+        settings.automaticallyStartLog = dialog.AutomaticallyStartLog();
+        SaveSettings();
+    }
+    ShowLogInTitle();
+}
+
+void MainWindow::ShowLogInTitle() {
+    window()->setWindowTitle(DataLogDialog::FrameTitle(dashboard.Logger()));
 }
 
 void MainWindow::ChooseEngineType() {

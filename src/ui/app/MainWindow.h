@@ -69,6 +69,9 @@ public:
     // The raw log records a live box only; a replayed recording is not recorded again.
     bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
     void ShowRawLog();
+    // The Data Log Settings dialog; OK keeps its choices and saves the settings. Either way
+    // the frame's title then says whether the log is recording.
+    void ShowDataLog();
     // Picks and loads an engine file, then saves the settings; a file that fails to load is
     // reported and leaves no engine file named.
     void ChooseEngineType();
@@ -91,6 +94,7 @@ private:
     // The frame this window fills, or none when it stands alone.
     CMainFrame* Frame() const;
     void PlaceFrame();
+    void ShowLogInTitle();
     void AddPanel(Panel* panel);
     void RemovePanel(Panel* panel);
     void ShowFileError(const char* text);
