@@ -1,41 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "FramedLink.h"
+#include "support/FramedLink.h"
 
 using namespace rovik;
 using namespace rovik::test;
 
 namespace {
 struct J1587 : ::testing::Test {
-    float Value(int slot, unsigned pid) const { return store().SlotValue(slot, pid); }
-    std::uint32_t Count(int slot, unsigned pid) const { return store().SlotUpdateCount(slot, pid); }
-    const std::uint8_t* Raw(int slot, unsigned pid) const {
-        return store().SlotRawBytes(slot, pid);
-    }
-    const ValueStore& store() const { return framed.parts.values.Store(); }
+    float Value(int slot, unsigned pid) const { return framed.Value(slot, pid); }
+    std::uint32_t Count(int slot, unsigned pid) const { return framed.Count(slot, pid); }
 
     FramedLink framed{ConnectionType::Vx100Serial};
 };
 }  // namespace
 
-TEST_F(J1587, ItemsOfEveryWidthAreScaledIntoTheirSlot) {
-    framed.FeedFrame({128, 84, 110, 190, 0x40, 0x1F});
-    EXPECT_EQ(Value(kEngineSlot, 84), 55.0f);
-    EXPECT_EQ(Raw(kEngineSlot, 84)[0], 110);
-    EXPECT_EQ(Count(kEngineSlot, 84), 1u);
-    EXPECT_EQ(Value(kEngineSlot, 190), 2000.0f);
-    EXPECT_EQ(Raw(kEngineSlot, 190)[1], 0x1F);
-    framed.FeedFrame({130, 177, 0x40, 0x02});
-    EXPECT_EQ(Value(kTransmissionSlot, 177), 144.0f);
-    framed.FeedFrame({136, 84, 20});
-    EXPECT_EQ(Value(kBrakesSlot, 84), 10.0f);
-    framed.FeedFrame({128, 245, 4, 0x10, 0x27, 0, 0, 183, 64, 0});
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 245), 1000.0f);
-    EXPECT_EQ(Raw(kEngineSlot, 245)[1], 0x27);
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 183), 64 * 0.015624f);
-    EXPECT_EQ(Count(kEngineSlot, 84), 1u);
-}
-
+// Items of every width and each controller's slot are read in the emulator's tests.
 TEST_F(J1587, PageTwoItemsUseTheirOwnTable) {
     framed.FeedFrame({128, 255, 155, 0x80, 0x00, 98, 10});
     EXPECT_EQ(Value(kPageTwoSlot, 155), 1.0f);
@@ -102,16 +81,23 @@ TEST_F(J1587, LongItemsKeepOnlyTheRawBytesAnEntryHolds) {
     }
     framed.FeedFrame(message);
     EXPECT_EQ(Count(kEngineSlot, 233), 1u);
-    EXPECT_EQ(Raw(kEngineSlot, 233)[29], 0xA0 + 29);
-    EXPECT_EQ(Raw(kEngineSlot, 234)[0], 0);
+    EXPECT_EQ(framed.Raw(kEngineSlot, 233, 29), 0xA0 + 29);
+    EXPECT_EQ(framed.Raw(kEngineSlot, 234), 0);
 }
 
-TEST_F(J1587, DiagnosticItemsGoToTheFaultCollector) {
+TEST_F(J1587, DiagnosticItemsGoToTheFaultCollectorFromWithinTheMessageOnly) {
     framed.FeedFrame({128, 84, 110, 194, 5, 110, 0x03, 1, 0xB5, 5});
-    using Fault = test::RecordedFaults::Fault;
-    const std::vector<Fault> expected = {{128, 110, 0x03, 0, false}, {128, 1, 0xB5, 5, false}};
-    EXPECT_EQ(framed.recorded.faults, expected);
     EXPECT_EQ(Count(kEngineSlot, 194), 1u);
+    // Not on page two.
     framed.FeedFrame({128, 255, 194, 2, 110, 0x03});
-    EXPECT_EQ(framed.recorded.faults.size(), 2u);
+    // A count beyond the message, a last code without the occurrence count it announces, and
+    // items cut off after their number or their count.
+    framed.FeedFrame({128, 194, 40, 100, 0x23, 100, 0xA1});
+    framed.FeedFrame({128, 194});
+    framed.FeedFrame({128, 194, 40});
+    framed.FeedFrame({128, 194, 1, 100});
+    using Fault = RecordedFaults::Fault;
+    const std::vector<Fault> expected = {
+        {128, 110, 0x03, 0, false}, {128, 1, 0xB5, 5, false}, {128, 100, 0x23, 0, false}};
+    EXPECT_EQ(framed.Faults(), expected);
 }

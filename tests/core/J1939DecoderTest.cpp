@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "FramedLink.h"
+#include "support/FramedLink.h"
 
 using namespace rovik;
 using namespace rovik::test;
@@ -15,11 +15,10 @@ struct J1939 : ::testing::Test {
         std::snprintf(header, sizeof header, "R%02X%06X", source, pgn);
         framed.FeedLine(header + Hex(data));
     }
-    float Value(int slot, unsigned pid) const { return store().SlotValue(slot, pid); }
-    std::uint32_t Count(int slot, unsigned pid) const { return store().SlotUpdateCount(slot, pid); }
-    std::uint8_t Raw(int slot, unsigned pid) const { return store().SlotRawBytes(slot, pid)[0]; }
-    const ValueStore& store() const { return framed.parts.values.Store(); }
-    const std::vector<RecordedFaults::Fault>& Faults() const { return framed.recorded.faults; }
+    float Value(int slot, unsigned pid) const { return framed.Value(slot, pid); }
+    std::uint32_t Count(int slot, unsigned pid) const { return framed.Count(slot, pid); }
+    std::uint8_t Raw(int slot, unsigned pid) const { return framed.Raw(slot, pid); }
+    const std::vector<RecordedFaults::Fault>& Faults() const { return framed.Faults(); }
 
     FramedLink framed{ConnectionType::Vx101Usb};
 };
@@ -27,14 +26,7 @@ struct J1939 : ::testing::Test {
 constexpr std::uint8_t NA = 0xFF;
 }  // namespace
 
-TEST_F(J1939, EngineSpeedGoesToTheSlotOfItsSource) {
-    Send(0, 61444, {NA, NA, NA, 0x40, 0x1F, NA, NA, NA});
-    EXPECT_EQ(Value(kEngineSlot, 190), 1000.0f);
-    Send(3, 61444, {NA, NA, NA, 0x80, 0x0C, NA, NA, NA});
-    EXPECT_EQ(Value(kTransmissionSlot, 190), 400.0f);
-    EXPECT_EQ(Count(kEngineSlot, 190), 1u);
-}
-
+// Every group the emulator sends, from each controller, is read in the emulator's tests.
 TEST_F(J1939, ErrorFieldsStoreZeroAndMissingFieldsStoreNothing) {
     Send(0, 65262, {100});
     EXPECT_EQ(Value(kEngineSlot, 110), 140.0f);
@@ -43,10 +35,8 @@ TEST_F(J1939, ErrorFieldsStoreZeroAndMissingFieldsStoreNothing) {
     Send(0, 65262, {0xFF});
     EXPECT_EQ(Count(kEngineSlot, 110), 2u);
     EXPECT_EQ(Count(kEngineSlot, 174), 0u);
-    Send(0, 65262, {NA, NA, 0x20, 0x26});
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 175), 9760 * 0.05625f - 459.4f);
+    // A 16-bit field in its error range.
     Send(0, 65271, {NA, NA, NA, NA, 0x18, 0x01, 0xFB, 0xFF});
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 168), 14.0f);
     EXPECT_EQ(Value(kEngineSlot, 158), 0.0f);
     EXPECT_EQ(Count(kEngineSlot, 158), 1u);
 }
@@ -62,8 +52,6 @@ TEST_F(J1939, TotalsOnlyGrowAndStayBelievable) {
     EXPECT_EQ(Count(kEngineSlot, 247), 1u);
     Send(0, 65253, {0x80, 0x4F, 0x12, 0});
     EXPECT_EQ(Value(kEngineSlot, 247), 60000.0f);
-    Send(0, 65217, {0x00, 0xE1, 0xF5, 0x05});
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 245), 100000000 * 0.003106856f);
     // The low-resolution distance follows the same rule, in 125 m steps.
     Send(0, 65248, {NA, NA, NA, NA, 0x80, 0x96, 0x98, 0x00});
     EXPECT_FLOAT_EQ(Value(kEngineSlot, 245), 10000000 * 0.0776714f);
@@ -77,7 +65,6 @@ TEST_F(J1939, TotalsOnlyGrowAndStayBelievable) {
 TEST_F(J1939, CruiseStatusBitsFollowTheirFields) {
     Send(0, 65265, {NA, 0x00, 0x32, 0x01, 0xFF, 100});
     EXPECT_EQ(Value(kEngineSlot, 85), 128.0f);
-    EXPECT_FLOAT_EQ(Value(kEngineSlot, 84), 0x3200 * 0.00242775f);
     EXPECT_FLOAT_EQ(Value(kEngineSlot, 86), 62.15f);
     // Enable on, active reports an error, brake not available: bit 7 clears, bit 0 sets.
     Send(0, 65265, {NA, NA, NA, 0x36, 0xFF});
@@ -88,8 +75,6 @@ TEST_F(J1939, CruiseStatusBitsFollowTheirFields) {
 
 TEST_F(J1939, Transmission2FillsTheRangeItems) {
     Send(3, 61445, {NA, NA, NA, 128, 'D', 16});
-    EXPECT_EQ(Raw(kTransmissionSlot, 163), '3');
-    EXPECT_EQ(Raw(kTransmissionSlot, 162), 'D');
     EXPECT_EQ(Value(kTransmissionSlot, 13), 1.0f);
     Send(3, 61445, {NA, NA, NA, 124, 0xFF, 0});
     EXPECT_EQ(Raw(kTransmissionSlot, 163), 'R');
@@ -112,7 +97,7 @@ TEST_F(J1939, SingleFrameFaultsReadEachLayout) {
     Send(0, 65226, {0, 0, 0, 0, 0, 0});
     Send(0, 65226, {0, 0, NA, NA, NA, NA});
     const std::vector<RecordedFaults::Fault> expected = {
-        {0, 110, 3, 1, true},      {3, 3719, 4, 2, true}, {49, 520204, 9, 1, true},
+        {0, 110, 3, 1, true},   {3, 3719, 4, 2, true},   {49, 520204, 9, 1, true},
         {11, 1024, 2, 3, true}, {0, 110, 3, 0x81, true},
     };
     EXPECT_EQ(Faults(), expected);
@@ -140,6 +125,7 @@ TEST_F(J1939, InterleavedTransfersGiveEachSenderItsOwnCodes) {
 }
 
 TEST_F(J1939, TransportNumbersOutOfRangeAreHarmless) {
+    // An announcement of more packets than a reassembly holds is refused.
     Send(0, 60416, {32, 0xFF, 0xFF, 251, NA, 0xCA, 0xFE, 0x00});
     Send(0, 60160, {1, 0x6E, 0x00, 0x03, 0x01, NA, NA, NA});
     EXPECT_TRUE(Faults().empty());

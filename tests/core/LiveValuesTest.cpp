@@ -18,26 +18,23 @@ struct LiveValuesTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(LiveValuesTest, PreferredSlotThenFallbacks) {
+TEST_F(LiveValuesTest, PreferredSlotThenFallbacksThenPageTwo) {
     Store(kEngineSlot, 177, 150.0f);
     Store(kTransmissionSlot, 177, 180.0f);
     EXPECT_EQ(values.GetValue(177), 180.0);
     Store(kTransmissionSlot, 100, 42.0f);
     EXPECT_EQ(values.GetValue(100), 42.0);
-    EXPECT_EQ(values.GetValue(101), 0.0);
-    EXPECT_EQ(values.GetUpdateCount(101), 0u);
     Store(kBrakesSlot, 49, 7.0f);
     Store(kEngineSlot, 49, 9.0f);
     EXPECT_EQ(values.GetValue(49), 7.0);
-}
-
-TEST_F(LiveValuesTest, PageTwoAndOutOfRangeNumbers) {
     Store(kPageTwoSlot, 44, 3.5f);
     EXPECT_EQ(values.GetValue(300), 3.5);
     EXPECT_EQ(values.GetUpdateCount(300), 1u);
     EXPECT_EQ(values.GetValue(44), 0.0);
-    EXPECT_EQ(values.GetValue(600), 0.0);
-    EXPECT_EQ(values.GetUpdateCount(600), 0u);
+    for (unsigned absent : {101u, 600u}) {
+        EXPECT_EQ(values.GetValue(absent), 0.0);
+        EXPECT_EQ(values.GetUpdateCount(absent), 0u);
+    }
 }
 
 TEST_F(LiveValuesTest, RedirectedAndDerivedNumbersReadTheirBaseEntries) {

@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -12,73 +11,54 @@
 using namespace rovik;
 
 namespace {
+constexpr std::size_t kBlockSize = 38912;
+
 std::string UniqueBlock() {
     return "/RovikShmTest-" + std::to_string(::getpid());
 }
 
-// Maps the block by name as another program would and reads the documented offsets.
-int ReadFromChild(const std::string& name) {
+// Reads a word at an offset of the block mapped by name, as another program would.
+template <typename Word>
+Word ReadMapped(const std::string& name, std::size_t offset) {
+    Word word{};
     int fd = ::shm_open(name.c_str(), O_RDONLY, 0);
-    if (fd < 0) {
-        return 1;
+    void* mapped = ::mmap(nullptr, kBlockSize, PROT_READ, MAP_SHARED, fd, 0);
+    if (mapped != MAP_FAILED) {
+        std::memcpy(&word, static_cast<const char*>(mapped) + offset, sizeof word);
+        ::munmap(mapped, kBlockSize);
     }
-    void* mapped = ::mmap(nullptr, 38912, PROT_READ, MAP_SHARED, fd, 0);
-    if (mapped == MAP_FAILED) {
-        return 2;
-    }
-    const auto* bytes = static_cast<const unsigned char*>(mapped);
-    std::uint32_t count = 0;
-    float value = 0;
-    std::memcpy(&count, bytes + (1 * 256 + 177) * 4, 4);
-    std::memcpy(&value, bytes + 34816 + (1 * 256 + 177) * 4, 4);
-    unsigned char raw = bytes[4096 + 1 * 7680 + 177 * 30];
-    return count == 2 && value == 181.5f && raw == 0x5A ? 0 : 3;
+    ::close(fd);
+    return word;
 }
 }  // namespace
 
-TEST(SharedValueBlock, AnotherProcessReadsValuesAtTheDocumentedOffsets) {
-    std::string name = UniqueBlock();
-    ValueStore store(name);
+TEST(SharedValueBlock, AnotherProgramReadsValuesAtTheDocumentedOffsets) {
+    ValueStore store(UniqueBlock());
     ASSERT_TRUE(store.Block().IsShared());
     store.StoreValue(kTransmissionSlot, 177, 170.0f);
     store.StoreValue(kTransmissionSlot, 177, 181.5f);
-    const std::uint8_t raw[] = {0x5A};
-    store.StoreRawBytes(kTransmissionSlot, 177, raw, 1);
-    pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(ReadFromChild(name));
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::uint8_t raw[] = {0x5A, 0x33};
+    store.StoreRawBytes(kTransmissionSlot, 177, raw, 2);
+    const std::size_t entry = 1 * 256 + 177;
+    EXPECT_EQ(ReadMapped<std::uint32_t>(UniqueBlock(), entry * 4), 2u);
+    EXPECT_EQ(ReadMapped<float>(UniqueBlock(), 34816 + entry * 4), 181.5f);
+    EXPECT_EQ(ReadMapped<std::uint16_t>(UniqueBlock(), 4096 + 1 * 7680 + 177 * 30), 0x335A);
 }
 
-TEST(SharedValueBlock, SecondLiveInstanceIsReportedButStillWorks) {
-    std::string name = UniqueBlock();
-    ValueStore first(name);
+TEST(SharedValueBlock, ASecondLiveInstanceIsReportedButSharesTheValues) {
+    ValueStore first(UniqueBlock());
     EXPECT_EQ(first.Block().CreateError(), 0);
-    pid_t child = ::fork();
-    if (child == 0) {
-        ValueStore second(name);
-        bool reported = second.Block().CreateError() == SharedMemory::kAlreadyExists;
-        second.StoreValue(kEngineSlot, 84, 10.0f);
-        ::_exit(reported && second.Value(84) == 10.0 ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ValueStore second(UniqueBlock());
+    EXPECT_EQ(second.Block().CreateError(), SharedMemory::kAlreadyExists);
+    second.StoreValue(kEngineSlot, 84, 10.0f);
+    EXPECT_EQ(first.Value(84), 10.0);
 }
 
-TEST(SharedValueBlock, BlockLeftByACrashedInstanceIsTakenOverQuietly) {
-    std::string name = UniqueBlock() + "-left";
-    pid_t child = ::fork();
-    if (child == 0) {
-        new ValueStore(name);
-        ::_exit(0);  // leaves the block behind, as a crash would
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
+TEST(SharedValueBlock, ABlockLeftByACrashedInstanceIsTakenOverQuietly) {
+    const std::string name = UniqueBlock() + "-left";
+    int left = ::shm_open(name.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::ftruncate(left, kBlockSize), 0);
+    ::close(left);  // no live instance holds it any more
     ValueStore next(name);
     EXPECT_EQ(next.Block().CreateError(), 0);
     EXPECT_TRUE(next.Block().IsShared());

@@ -8,12 +8,12 @@
 #include "Waiting.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
-#include "core/io/AtomicFile.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/TankMinderPanel.h"
 #include "vxbsim/Emulator.h"
+#include "vxbsim/J1587Item.h"
 #include "vxbsim/PtyEndpoint.h"
 
 using namespace rovik;
@@ -21,34 +21,17 @@ using rovik::test::ModalCloser;
 using rovik::test::UniqueBlock;
 
 namespace {
-using Bytes = std::vector<std::uint8_t>;
-
-void AddTotal(Bytes& message, std::uint8_t pid, std::uint32_t count) {
-    message.insert(message.end(), {pid, 4});
-    for (int shift = 0; shift < 32; shift += 8) {
-        message.push_back(static_cast<std::uint8_t>(count >> shift));
-    }
-}
-
-// A J1708 frame as the serial box sends it: the message, its checksum and a run of 0xFF.
-std::string Frame(Bytes message) {
-    std::uint8_t sum = 0;
-    for (std::uint8_t b : message) {
-        sum = static_cast<std::uint8_t>(sum + b);
-    }
-    message.push_back(static_cast<std::uint8_t>(-sum));
-    message.insert(message.end(), {0xFF, 0xFF, 0xFF, 0xFF});
-    return std::string(message.begin(), message.end());
-}
-
-// The engine's totals (miles by tenths, hours by twentieths, gallons by eighths), then road
-// speed: a frame is only known to be whole when the next one begins.
+// The engine's totals, then road speed: a frame is only known to be whole when the next one
+// begins.
 std::string TotalsFrame(double miles, double hours, double gallons) {
-    Bytes message = {128};
-    AddTotal(message, 245, static_cast<std::uint32_t>(miles * 10));
-    AddTotal(message, 247, static_cast<std::uint32_t>(hours * 20));
-    AddTotal(message, 250, static_cast<std::uint32_t>(gallons * 8));
-    return Frame(message) + Frame({128, 84, 110});
+    vxbsim::Message message = {128};
+    for (const vxbsim::Message& item : {vxbsim::J1587Item::Counted(245, miles, 0.1, 4),
+                                        vxbsim::J1587Item::Counted(247, hours, 0.05, 4),
+                                        vxbsim::J1587Item::Counted(250, gallons, 0.125, 4)}) {
+        message.insert(message.end(), item.begin(), item.end());
+    }
+    const vxbsim::BoxEncoder serial(vxbsim::BoxModel::Vx100);
+    return serial.Encode(message) + serial.Encode({128, 84, 110});
 }
 
 std::string ValueOf(const ReadoutPanel& panel, const std::string& caption) {
@@ -101,8 +84,8 @@ private:
     CMainFrame frame;
 };
 
-struct TripsWithEmulator : ::testing::Test {
-    TripsWithEmulator() {
+struct CMainFrameWithEmulator : ::testing::Test {
+    CMainFrameWithEmulator() {
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
         box.SetScripted(true);
@@ -111,7 +94,7 @@ struct TripsWithEmulator : ::testing::Test {
         settings.portName = pty.DevicePath();
         EXPECT_TRUE(SettingsFile().Write(settings));
     }
-    ~TripsWithEmulator() override {
+    ~CMainFrameWithEmulator() override {
         box.Stop();
         QDir::setCurrent(previous);
     }
@@ -127,7 +110,7 @@ struct TripsWithEmulator : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(TripsWithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurviveARestart) {
+TEST_F(CMainFrameWithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurviveARestart) {
     ASSERT_TRUE(pty.IsOpen());
     {
         RunningProgram dashboard;
