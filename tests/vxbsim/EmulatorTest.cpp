@@ -68,6 +68,24 @@ TEST(Emulator, AnswersReadsAndWritesOfTheFuelMeterRegister) {
     EXPECT_EQ(Starting(LinesAfter(box, pc, 1), "V").size(), 1u);
 }
 
+// Each model keeps the J1708 messages the program gave it and counts the fuel meter resets;
+// only the text boxes answer the two queries, "?" with a "JS" line and "Z" with an "I" line.
+TEST(Emulator, AnswersQueriesAndKeepsWhatTheProgramTransmits) {
+    for (BoxModel model : {BoxModel::Vx100, BoxModel::Vx101}) {
+        MemoryEndpoint pc;
+        Emulator box(model, pc);
+        const std::string good = std::string("SEND\x03\x80\x54\x6E\x42", 9);
+        const std::string wrongSum = std::string("SEND\x01\xB6\x00", 7);
+        pc.toBox = "?Z" + good + wrongSum + "SB6FE00\r\nO";
+        auto lines = LinesAfter(box, pc, 1);
+        const std::size_t answers = model == BoxModel::Vx100 ? 0 : 1;
+        EXPECT_EQ(Starting(lines, "JS").size(), answers);
+        EXPECT_EQ(Starting(lines, "I").size(), answers);
+        EXPECT_EQ(box.J1708Sent(), (std::vector<Message>{{0x80, 0x54, 0x6E}, {0xB6, 0xFE, 0x00}}));
+        EXPECT_EQ(box.FuelMeterZeroings(), 1);
+    }
+}
+
 TEST(Emulator, SerialBoxKeepsItsBinaryStreamCleanOfTextReplies) {
     MemoryEndpoint pc;
     Emulator box(BoxModel::Vx100, pc);
