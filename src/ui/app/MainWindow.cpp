@@ -11,9 +11,11 @@
 #include "core/app/CommandLine.h"
 #include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
+#include "platform/SerialPortFinder.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
+#include "ui/link/CommunicationSettingsDialog.h"
 #include "ui/link/RawLogDialog.h"
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
@@ -240,6 +242,30 @@ void MainWindow::ShowRawLog() {
         RawLogDialog dialog(dashboard.Link()->RawLogging(), this);
         dialog.exec();
     }
+}
+
+void MainWindow::EditCommunications() {
+    if (!CanEditCommunications()) {
+        return;
+    }
+    LinkReader& link = *dashboard.Link();
+    Settings& settings = dashboard.CurrentSettings();
+    const SerialPortFinder finder;
+    CommunicationSettingsDialog dialog(
+        link, dashboard.Box(),
+        {settings.portName, settings.autoRestart, settings.connectionType, settings.transmitDelay},
+        finder, this);
+    if (dialog.exec() != QDialog::Accepted || settings.portName == "COM0") {
+        return;
+    }
+    const CommunicationSettingsDialog::Choices chosen = dialog.Chosen();
+    settings.portName = chosen.portName;
+    settings.autoRestart = chosen.autoRestart;
+    settings.connectionType = chosen.type;
+    settings.transmitDelay = chosen.transmitDelay;
+    settings.ipAddress = link.GetHostAddress();
+    settings.tcpPort = link.GetTcpPort();
+    SaveSettings();
 }
 
 void MainWindow::ChooseEngineType() {
