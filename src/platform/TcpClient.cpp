@@ -81,6 +81,10 @@ ReadResult TcpClient::Read(std::uint8_t* buffer, std::size_t capacity) {
         bool wouldBlock = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         return {0, !wouldBlock};
     }
+    // The box closed the connection, so nothing will come on it again.
+    if (got == 0 && capacity > 0) {
+        return {0, true};
+    }
     return {static_cast<std::size_t>(got), false};
 }
 
