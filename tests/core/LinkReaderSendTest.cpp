@@ -7,6 +7,7 @@
 #include "PtyBox.h"
 #include "TempFolder.h"
 #include "core/link/LinkReader.h"
+#include "core/link/LinkThreads.h"
 #include "support/TestLink.h"
 
 using namespace rovik;
@@ -118,6 +119,22 @@ TEST(LinkReaderRequest, TakesTheEndpointAtOnceAndLeavesTheOpenToTheReceiveThread
     EXPECT_EQ(link.GetConnectionType(), ConnectionType::Vx101Usb);
     EXPECT_EQ(link.GetStatus(), LinkStatus::Starting);
     EXPECT_FALSE(link.OpenWhenRequested()) << "a request is done once";
+}
+
+TEST(LinkReaderRequest, TheReceiveThreadOpensWhatTheInterfaceAskedFor) {
+    PtyBox box;
+    test::TestLink parts(UniqueBlock());
+    LinkReader& link = parts.link;
+    LinkThreads threads(link);
+    threads.Start();
+    link.RequestOpen({ConnectionType::Vx101Usb, box.device, "", 0});
+    for (int i = 0; i < 200 && !link.IsOpen(); ++i) {
+        threads.WakeReceiver();
+        ::usleep(5000);
+    }
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(link.GetConnectionType(), ConnectionType::Vx101Usb);
+    threads.Stop();
 }
 
 TEST(TransmitRing, ACommandIsQueuedWholeOrNotAtAll) {
