@@ -250,11 +250,10 @@ void MainWindow::EditCommunications() {
     }
     LinkReader& link = *dashboard.Link();
     Settings& settings = dashboard.CurrentSettings();
-    const SerialPortFinder finder;
     CommunicationSettingsDialog dialog(
         link, dashboard.Box(),
         {settings.portName, settings.autoRestart, settings.connectionType, settings.transmitDelay},
-        finder, this);
+        SerialPortFinder(), this);
     if (dialog.exec() != QDialog::Accepted || settings.portName == "COM0") {
         return;
     }

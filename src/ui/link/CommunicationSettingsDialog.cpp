@@ -39,12 +39,12 @@ QLineEdit* MakeReadout() {
 CommunicationSettingsDialog::CommunicationSettingsDialog(LinkReader& reader,
                                                          const BoxState& boxState,
                                                          const Choices& initial,
-                                                         const SerialPortFinder& portFinder,
+                                                         SerialPortFinder portFinder,
                                                          QWidget* parent)
     : QDialog(parent),
       link(reader),
       box(boxState),
-      finder(portFinder),
+      finder(std::move(portFinder)),
       transmitDelay(initial.transmitDelay) {
     setWindowTitle(tr("Communication Settings"));
     auto* right = new QVBoxLayout;

@@ -7,6 +7,7 @@
 
 #include "core/link/ConnectionType.h"
 #include "core/link/LinkSource.h"
+#include "platform/SerialPortFinder.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,7 +19,6 @@ namespace rovik {
 
 class BoxState;
 class LinkReader;
-class SerialPortFinder;
 
 // "Communication Settings": chooses the box model and its port, shows the link's status and
 // counts each half second, restarts the port, scans for ports, sets the Wi-Fi box's address
@@ -39,7 +39,7 @@ public:
     };
 
     CommunicationSettingsDialog(LinkReader& link, const BoxState& box, const Choices& initial,
-                                const SerialPortFinder& finder, QWidget* parent = nullptr);
+                                SerialPortFinder finder, QWidget* parent = nullptr);
 
     Choices Chosen() const;
     // Shows the link's status and counts; the timer calls it each half second.
@@ -66,7 +66,7 @@ private:
 
     LinkReader& link;
     const BoxState& box;
-    const SerialPortFinder& finder;
+    SerialPortFinder finder;
     std::uint8_t transmitDelay;
     QTimer timer;
     QComboBox* port = nullptr;

@@ -17,10 +17,10 @@ const QString kBoxName = "Rovik";
 constexpr int kPathWidth = 16;
 }  // namespace
 
-PortScannerDialog::PortScannerDialog(const SerialPortFinder& portFinder, ConnectionType current,
+PortScannerDialog::PortScannerDialog(SerialPortFinder portFinder, ConnectionType current,
                                      std::string currentPort, QWidget* parent)
     : QDialog(parent),
-      finder(portFinder),
+      finder(std::move(portFinder)),
       model(current),
       port(std::move(currentPort)),
       list(new QListWidget) {

@@ -4,12 +4,11 @@
 #include <string>
 
 #include "core/link/ConnectionType.h"
+#include "platform/SerialPortFinder.h"
 
 class QListWidget;
 
 namespace rovik {
-
-class SerialPortFinder;
 
 // "Port Scanner": lists the serial devices the machine has, one a line with its path and
 // what it is, and picks the box among them: a line that names Rovik is the USB box (model
@@ -18,7 +17,7 @@ class SerialPortFinder;
 class PortScannerDialog : public QDialog {
     Q_OBJECT
 public:
-    PortScannerDialog(const SerialPortFinder& finder, ConnectionType model, std::string port,
+    PortScannerDialog(SerialPortFinder finder, ConnectionType model, std::string port,
                       QWidget* parent = nullptr);
 
     ConnectionType Model() const { return model; }
@@ -29,7 +28,7 @@ public:
 private:
     void Scan();
 
-    const SerialPortFinder& finder;
+    SerialPortFinder finder;
     ConnectionType model;
     std::string port;
     QListWidget* list;

@@ -2,20 +2,13 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
-#include <memory>
 #include <vector>
 
 #include "LinkDialogSupport.h"
-#include "core/PtyBox.h"
 #include "platform/SerialPortFinder.h"
 #include "support/FakeMachine.h"
 #include "ui/ModalAnswer.h"
@@ -26,164 +19,96 @@
 
 using namespace rovik;
 using rovik::test::AnswerNext;
-using rovik::test::FieldText;
+using rovik::test::Click;
 using rovik::test::Labelled;
+using rovik::test::StatusReaches;
 
 namespace {
 constexpr const char* kMissingPort = "/dev/rovik-no-such-port";
 
 // A box on the network that never answers: its listener's queue is full, so a connect waits
 // until it gives up.
-class SilentBox {
-public:
+struct SilentBox {
     SilentBox() {
-        listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t length = sizeof address;
-        ::bind(listener, reinterpret_cast<sockaddr*>(&address), length);
-        ::listen(listener, 0);
-        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+        auto* at = reinterpret_cast<sockaddr*>(&address);
+        ::bind(fds[0], at, length);
+        ::listen(fds[0], 0);
+        ::getsockname(fds[0], at, &length);
         port = ntohs(address.sin_port);
-        for (int i = 0; i < 3; ++i) {
-            waiting.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
-            ::connect(waiting.back(), reinterpret_cast<sockaddr*>(&address), length);
+        for (int i = 1; i < 4; ++i) {
+            fds[i] = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(fds[i], at, length);
         }
         ::usleep(100000);
     }
     ~SilentBox() {
-        for (int fd : waiting) {
+        for (int fd : fds) {
             ::close(fd);
         }
-        ::close(listener);
     }
-
+    int fds[4] = {::socket(AF_INET, SOCK_STREAM, 0)};
     std::uint16_t port = 0;
-
-private:
-    int listener;
-    std::vector<int> waiting;
 };
 
 struct CommunicationSettingsDialogTest : ::testing::Test {
-    CommunicationSettingsDialog& Open(const std::string& port,
-                                      ConnectionType model = ConnectionType::Vx100Serial) {
-        dialog = std::make_unique<CommunicationSettingsDialog>(
-            running.link, running.parts.box,
-            CommunicationSettingsDialog::Choices{port, false, model, 100}, finder);
-        dialog->show();
-        return *dialog;
-    }
-    QString Status() { return FieldText(*dialog, "Status"); }
-    bool StatusReaches(const QString& text, int ms = 5000) {
-        return QTest::qWaitFor([&] { return Status() == text; }, ms);
-    }
-    QAbstractButton& Button(const QString& text) {
-        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-            if (button->text().remove('&') == text) {
-                return *button;
-            }
-        }
-        throw std::runtime_error("no button " + text.toStdString());
-    }
-    void Click(const QString& text) {
-        QAbstractButton& button = Button(text);
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(8, button.height() / 2));
-    }
-    void TypePort(const QString& path) {
-        QLineEdit* edit = Labelled<QComboBox>(*dialog, "Port").lineEdit();
-        edit->setText(path);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-
     test::FakeMachine machine;
     SerialPortFinder finder{machine.SysRoot().string(), machine.DevRoot().string()};
     test::RunningLink running;
-    std::unique_ptr<CommunicationSettingsDialog> dialog;
+    CommunicationSettingsDialog dialog{running.link,
+                                       running.parts.box,
+                                       {kMissingPort, false, ConnectionType::Vx100Serial, 100},
+                                       finder};
 };
 }  // namespace
 
-TEST_F(CommunicationSettingsDialogTest, ListsTheMachinesPortsThenComNamesAndActsAtOnce) {
-    Open("COM7");
-    QComboBox& port = Labelled<QComboBox>(*dialog, "Port");
-    EXPECT_EQ(port.currentText(), "COM7");
-    ASSERT_EQ(port.count(), 4 + 99);
-    EXPECT_EQ(port.itemText(2).toStdString(), machine.Dev("ttyUSB0").string());
-    EXPECT_EQ(port.itemData(2, Qt::ToolTipRole).toString(), "Norvane Electronics Rovik VXB");
-    EXPECT_EQ(port.itemText(4), "COM1");
-    EXPECT_EQ(port.itemText(102), "COM99");
-    EXPECT_TRUE(Button("Scan for VXB Connections").isVisible());
-
-    PtyBox box;
-    TypePort(QString::fromStdString(box.device));
-    EXPECT_EQ(running.link.GetPortName(), box.device);
-    ASSERT_TRUE(StatusReaches("Starting"));
-    box.Send("J80546EBE\n");
-    EXPECT_TRUE(StatusReaches("Ok"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return FieldText(*dialog, "Byte Count") == "10"; }));
-    Click("AutoRestart");
-    EXPECT_TRUE(running.link.GetAutoRestart());
-    const CommunicationSettingsDialog::Choices chosen = dialog->Chosen();
-    EXPECT_EQ(chosen.portName, box.device);
-    EXPECT_TRUE(chosen.autoRestart);
-    EXPECT_EQ(chosen.type, ConnectionType::Vx100Serial);
-}
-
 TEST_F(CommunicationSettingsDialogTest, AMissingPortShowsPcPortFailureAndTheDeviceWindowSaysWhy) {
-    Open(kMissingPort);
-    Click("Restart Port");
-    ASSERT_TRUE(StatusReaches("PC Port Failure"));
-    QStringList said;
+    auto& port = Labelled<QComboBox>(dialog, "Port");
+    ASSERT_EQ(port.count(), 4 + 99) << "the machine's devices, then COM1 to COM99";
+    EXPECT_EQ(port.itemText(2).toStdString(), machine.Dev("ttyUSB0").string());
+    EXPECT_EQ(port.itemText(102), "COM99");
+    Click(dialog, "Restart Port");
+    ASSERT_TRUE(StatusReaches(dialog, "PC Port Failure"));
+    QString verdict;
     AnswerNext<SerialDevicesDialog>([&](SerialDevicesDialog& devices) {
-        for (const QLabel* label : devices.findChildren<QLabel*>()) {
-            said << label->text();
-        }
+        verdict = devices.findChild<QLabel*>()->text();
         devices.reject();
     });
-    Click("Check Device Manager");
-    EXPECT_TRUE(said.contains(QString("The chosen port %1 does not exist. Plug the box in, or "
-                                      "choose another port.")
-                                  .arg(kMissingPort)));
+    Click(dialog, "Check Device Manager");
+    EXPECT_EQ(verdict, QString("The chosen port %1 does not exist. Plug the box in, or choose "
+                               "another port.")
+                           .arg(kMissingPort));
 }
 
 TEST_F(CommunicationSettingsDialogTest, TheAdvancedPropertiesNeedTheUsbBoxAndKeepTheirDelay) {
-    Open(kMissingPort);
-    QString title, text;
+    QString said;
     AnswerNext<QMessageBox>([&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
+        said = box.windowTitle() + ": " + box.text();
         box.accept();
     });
-    Click("Advanced USB VXB Properties");
-    EXPECT_EQ(title, "Version Check");
-    EXPECT_EQ(text, "USB VXB Required for this feature.");
-
-    Click("VX101 USB");
-    EXPECT_EQ(running.link.GetPortName(), kMissingPort);
+    Click(dialog, "Advanced USB VXB Properties");
+    EXPECT_EQ(said, "Version Check: USB VXB Required for this feature.");
+    Click(dialog, "VX101 USB");
     AnswerNext<AdvancedVxbDialog>([](AdvancedVxbDialog& advanced) {
         Labelled<QSpinBox>(advanced, "USB Tx Delay").setValue(30);
         advanced.reject();
     });
-    Click("Advanced USB VXB Properties");
-    EXPECT_EQ(dialog->Chosen().transmitDelay, 30);
-    EXPECT_EQ(running.link.GetTransmitDelay(), 30u);
+    Click(dialog, "Advanced USB VXB Properties");
+    EXPECT_EQ(dialog.Chosen().transmitDelay, 30);
+    EXPECT_EQ(dialog.Chosen().type, ConnectionType::Vx101Usb);
 }
 
 TEST_F(CommunicationSettingsDialogTest, AWifiBoxThatDoesNotAnswerShowsEachStepAsItHappens) {
     SilentBox silent;
-    Open(kMissingPort);
-    Click("VX150 Wifi");
-    EXPECT_FALSE(Button("Customize IP Settings").text().isEmpty());
+    Click(dialog, "VX150 Wifi");
     AnswerNext<IpSettingsDialog>([&](IpSettingsDialog& settings) {
-        Labelled<QLineEdit>(settings, "IP Address").setText("127.0.0.1");
-        Labelled<QLineEdit>(settings, "IP Port").setText(QString::number(silent.port));
+        Labelled(settings, "IP Address").setText("127.0.0.1");
+        Labelled(settings, "IP Port").setText(QString::number(silent.port));
         settings.accept();
     });
-    Click("Customize IP Settings");
-    EXPECT_EQ(running.link.GetTcpPort(), silent.port);
+    Click(dialog, "Customize IP Settings");
     // The window keeps refreshing while the receive thread waits for the box.
-    EXPECT_TRUE(StatusReaches("Creating Connection"));
-    EXPECT_TRUE(StatusReaches("Failed to Create Connection", 8000));
-    EXPECT_EQ(dialog->Chosen().type, ConnectionType::Vx150Wifi);
+    EXPECT_TRUE(StatusReaches(dialog, "Creating Connection"));
+    EXPECT_TRUE(StatusReaches(dialog, "Failed to Create Connection", 8000));
 }
