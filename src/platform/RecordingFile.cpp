@@ -42,4 +42,8 @@ int RecordingFile::WriteByte(std::uint8_t) {
     return 1;
 }
 
+bool RecordingFile::WriteAll(const std::uint8_t*, std::size_t) {
+    return true;
+}
+
 }  // namespace rovik

@@ -22,6 +22,7 @@ public:
 
     ReadResult Read(std::uint8_t* buffer, std::size_t capacity) override;
     int WriteByte(std::uint8_t byte) override;
+    bool WriteAll(const std::uint8_t* bytes, std::size_t count) override;
 
 private:
     std::FILE* file = nullptr;

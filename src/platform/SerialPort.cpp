@@ -14,6 +14,9 @@ namespace {
 // How long a read waits for the first byte when nothing is waiting: short enough that one
 // receive pass stays well inside the 100 ms tick.
 constexpr int kReadWaitMs = 2;
+// How long a whole write may wait for room in the device's queue, which at 9600 baud drains
+// a frame of the box in about 30 ms.
+constexpr int kWriteWaitMs = 200;
 }  // namespace
 
 SerialPort::~SerialPort() {
@@ -97,6 +100,26 @@ int SerialPort::WriteByte(std::uint8_t byte) {
         return 0;
     }
     return ::write(fd, &byte, 1) == 1 ? 1 : 0;
+}
+
+bool SerialPort::WriteAll(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t done = 0;
+    while (fd >= 0 && done < count) {
+        ssize_t written = ::write(fd, bytes + done, count - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        pollfd room{fd, POLLOUT, 0};
+        bool busy = written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        if (!busy || ::poll(&room, 1, kWriteWaitMs) != 1) {
+            return false;
+        }
+    }
+    return done == count;
 }
 
 }  // namespace rovik

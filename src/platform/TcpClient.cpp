@@ -12,6 +12,11 @@
 
 namespace rovik {
 
+namespace {
+// How long a whole write may wait for room in the socket's send queue.
+constexpr int kWriteWaitMs = 200;
+}  // namespace
+
 TcpClient::~TcpClient() {
     Close();
 }
@@ -60,11 +65,6 @@ bool TcpClient::Connect(std::uint16_t port, int timeoutMs) {
     return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
 }
 
-bool TcpClient::SendAll(const std::string& bytes) {
-    ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-    return sent == static_cast<ssize_t>(bytes.size());
-}
-
 void TcpClient::Close() {
     if (fd >= 0) {
         ::close(fd);
@@ -81,6 +81,10 @@ ReadResult TcpClient::Read(std::uint8_t* buffer, std::size_t capacity) {
         bool wouldBlock = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         return {0, !wouldBlock};
     }
+    // The box closed the connection, so nothing will come on it again.
+    if (got == 0 && capacity > 0) {
+        return {0, true};
+    }
     return {static_cast<std::size_t>(got), false};
 }
 
@@ -89,6 +93,26 @@ int TcpClient::WriteByte(std::uint8_t byte) {
         return 0;
     }
     return ::send(fd, &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1 ? 1 : 0;
+}
+
+bool TcpClient::WriteAll(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t done = 0;
+    while (fd >= 0 && done < count) {
+        ssize_t sent = ::send(fd, bytes + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent > 0) {
+            done += static_cast<std::size_t>(sent);
+            continue;
+        }
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        pollfd room{fd, POLLOUT, 0};
+        bool busy = sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        if (!busy || ::poll(&room, 1, kWriteWaitMs) != 1) {
+            return false;
+        }
+    }
+    return done == count;
 }
 
 }  // namespace rovik

@@ -23,12 +23,11 @@ public:
     // Connects to the resolved address, giving up after timeoutMs so a missing box never
     // holds the caller for long. Leaves the socket non-blocking.
     bool Connect(std::uint16_t port, int timeoutMs);
-    // Sends the bytes at once (used for the greeting); false when they could not all go.
-    bool SendAll(const std::string& bytes);
     void Close();
 
     ReadResult Read(std::uint8_t* buffer, std::size_t capacity) override;
     int WriteByte(std::uint8_t byte) override;
+    bool WriteAll(const std::uint8_t* bytes, std::size_t count) override;
 
 private:
     int fd = -1;

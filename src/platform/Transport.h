@@ -20,6 +20,9 @@ public:
     virtual ReadResult Read(std::uint8_t* buffer, std::size_t capacity) = 0;
     // Writes one byte without blocking; returns how many were written (0 or 1).
     virtual int WriteByte(std::uint8_t byte) = 0;
+    // Writes the bytes whole, waiting a moment for room when the device is busy; false when
+    // they could not all go.
+    virtual bool WriteAll(const std::uint8_t* bytes, std::size_t count) = 0;
 };
 
 }  // namespace rovik

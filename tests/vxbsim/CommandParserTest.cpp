@@ -9,6 +9,14 @@ using Kind = BoxCommand::Kind;
 using Command = std::tuple<Kind, unsigned, int>;
 
 namespace {
+std::vector<Kind> Kinds(const std::vector<BoxCommand>& commands) {
+    std::vector<Kind> kinds;
+    for (const BoxCommand& c : commands) {
+        kinds.push_back(c.kind);
+    }
+    return kinds;
+}
+
 struct Case {
     std::vector<std::string> reads;
     std::vector<Command> commands;
@@ -30,10 +38,6 @@ const Case kCases[] = {
       {Kind::Version, 0, 0},
       {Kind::Version, 0, 0},
       {Kind::ReadRegister, 1, 0}}},
-    // A binary send whose bytes would read as commands, a text send, queries and noise.
-    {{std::string("SEND\x05", 5) + "VR01\n" + '\x00' +
-      "S805410\r\n?ZO\r\nR12\n\rMXYZ123\n\rR0002\n\r"},
-     {{Kind::ReadRegister, 2, 0}}},
     // A runaway line is dropped.
     {{"R" + std::string(100, '0'), "\n\rR0001\n\r"}, {{Kind::ReadRegister, 1, 0}}},
 };
@@ -62,4 +66,25 @@ TEST(CommandParser, ReadsAJ1939Request) {
     EXPECT_EQ(commands[0].frame.data[0], 0xE9);
     EXPECT_EQ(commands[0].frame.data[1], 0xFE);
     EXPECT_EQ(commands[0].frame.data[2], 0x00);
+}
+
+TEST(CommandParser, ReadsTransmissionsQueriesAndTheFuelMeterResetAndPassesOverNoise) {
+    CommandParser parser;
+    // A binary send whose bytes would read as commands, one with a wrong sum, a text send of
+    // the longest message, the stand-alone letters, then malformed lines.
+    const std::string binary = std::string("SEND\x05", 5) + "VR01\n" + '\x13';
+    const std::string badSum = std::string("SEND\x01\x80\x81", 7);
+    const std::string longest = "S" + std::string(44, 'A') + "\r\n";
+    auto commands = parser.Feed(binary + badSum + "S805410\r\n" + longest +
+                                "?ZO\r\nR12\n\rMXY0123\n\rS8\r\nS80X1\r\nR0002\n\r");
+    EXPECT_EQ(Kinds(commands),
+              (std::vector<Kind>{Kind::TransmitJ1708, Kind::TransmitJ1708, Kind::TransmitJ1708,
+                                 Kind::TransmitJ1708, Kind::QueryJ1708, Kind::QueryJ1939,
+                                 Kind::ZeroFuelMeter, Kind::ReadRegister}));
+    EXPECT_EQ(commands[0].message, (std::vector<std::uint8_t>{'V', 'R', '0', '1', '\n'}));
+    EXPECT_TRUE(commands[0].sumOk);
+    EXPECT_FALSE(commands[1].sumOk);
+    EXPECT_EQ(commands[2].message, (std::vector<std::uint8_t>{0x80, 0x54, 0x10}));
+    EXPECT_EQ(commands[3].message, std::vector<std::uint8_t>(22, 0xAA));
+    EXPECT_EQ(commands.back().address, 2u);
 }

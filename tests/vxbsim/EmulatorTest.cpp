@@ -124,3 +124,22 @@ TEST(Emulator, AnswersARequestForAGroupOfTheControllerAsked) {
     usb.Run(1);
     EXPECT_EQ(usb.read.Count(kEngineSlot, 174), before + 1);
 }
+
+// Each model keeps the J1708 messages the program gave it and counts the fuel meter resets;
+// only the text boxes answer the two queries, "?" with a "JS" line and "Z" with an "I" line.
+TEST(Emulator, AnswersQueriesAndKeepsWhatTheProgramTransmits) {
+    for (BoxModel model : {BoxModel::Vx100, BoxModel::Vx101}) {
+        TickedBox box(model);
+        box.box.SetVehicleSilent(true);
+        const std::string good = std::string("SEND\x03\x80\x54\x6E\x42", 9);
+        const std::string wrongSum = std::string("SEND\x01\xB6\x00", 7);
+        box.toBox = "?Z" + good + wrongSum + "SB6FE00\r\nO";
+        box.Run(1);
+        const bool text = model != BoxModel::Vx100;
+        EXPECT_EQ(box.fromBox.find("JS") != std::string::npos, text);
+        EXPECT_EQ(box.read.reports, text ? 1 : 0) << "the \"I\" line is a report";
+        EXPECT_EQ(box.box.J1708Sent(),
+                  (std::vector<Message>{{0x80, 0x54, 0x6E}, {0xB6, 0xFE, 0x00}}));
+        EXPECT_EQ(box.box.FuelMeterZeroings(), 1);
+    }
+}

@@ -71,7 +71,7 @@ std::string BoxEncoder::StatisticsReport(const BoxStatistics& statistics,
     if (model == BoxModel::Vx100) {
         return StatisticsFrame(statistics, vehicleSilent);
     }
-    return StatisticsLines(statistics);
+    return J1708StatisticsLine(statistics) + J1939StatisticsLine(statistics);
 }
 
 std::string BoxEncoder::StatisticsFrame(const BoxStatistics& statistics, bool vehicleSilent) const {
@@ -82,8 +82,11 @@ std::string BoxEncoder::StatisticsFrame(const BoxStatistics& statistics, bool ve
     return Encode(frame);
 }
 
-std::string BoxEncoder::StatisticsLines(const BoxStatistics& statistics) {
-    // "JS": bit gap at 7-8, then four 16-bit counters high byte first at 10, 15, 20 and 25.
+std::string BoxEncoder::J1708StatisticsLine(const BoxStatistics& statistics) const {
+    if (model == BoxModel::Vx100) {
+        return {};
+    }
+    // Bit gap at 7-8, then four 16-bit counters high byte first at 10, 15, 20 and 25.
     std::string js = "JS GAP=";
     Hex::AppendByte(js, statistics.BitGap());
     for (std::uint32_t counter : {statistics.J1708Bytes(), statistics.J1708Discarded(),
@@ -91,13 +94,20 @@ std::string BoxEncoder::StatisticsLines(const BoxStatistics& statistics) {
         js += ' ';
         Hex::AppendWordHighFirst(js, static_cast<std::uint16_t>(counter));
     }
-    // "I": three 16-bit counters, low byte first, at 1, 5 and 9.
+    return js + "\r\n";
+}
+
+std::string BoxEncoder::J1939StatisticsLine(const BoxStatistics& statistics) const {
+    if (model == BoxModel::Vx100) {
+        return {};
+    }
+    // Three 16-bit counters, low byte first, at 1, 5 and 9.
     std::string i = "I";
     for (std::uint32_t counter :
          {statistics.J1939Packets(), statistics.J1939Missed(), statistics.UsbOverflows()}) {
         Hex::AppendWordLowFirst(i, static_cast<std::uint16_t>(counter));
     }
-    return js + "\r\n" + i + "\r\n";
+    return i + "\r\n";
 }
 
 }  // namespace vxbsim

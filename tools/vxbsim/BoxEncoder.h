@@ -30,12 +30,15 @@ public:
     // The periodic report: a MID 196 frame (VX100) or a "JS" and an "I" line. A silent
     // vehicle side is flagged in the frame's last byte.
     std::string StatisticsReport(const BoxStatistics& statistics, bool vehicleSilent) const;
+    // The answers to the two queries: "?" gets the "JS" line of the J1708 statistics, "Z" the
+    // "I" line of the J1939 ones. The binary box answers neither.
+    std::string J1708StatisticsLine(const BoxStatistics& statistics) const;
+    std::string J1939StatisticsLine(const BoxStatistics& statistics) const;
 
     static std::uint8_t Checksum(const Message& message);
 
 private:
     std::string StatisticsFrame(const BoxStatistics& statistics, bool vehicleSilent) const;
-    static std::string StatisticsLines(const BoxStatistics& statistics);
 
     BoxModel model;
 };

@@ -24,16 +24,17 @@ std::vector<BoxCommand> CommandParser::Feed(std::string_view bytes) {
 }
 
 void CommandParser::Take(unsigned char c, std::vector<BoxCommand>& commands) {
-    if (toSkip > 0) {
-        --toSkip;
+    if (frameLeft > 0) {
+        TakeFrameByte(c, commands);
     } else if (awaitingCount) {
         // The message bytes, then their sum.
         awaitingCount = false;
-        toSkip = c + 1u;
-    } else if (c == 'V') {
-        // No text command holds a "V", so one inside another command is a version request
-        // queued in between.
-        commands.push_back({.kind = BoxCommand::Kind::Version});
+        frame.clear();
+        frameLeft = c + 1u;
+    } else if (auto single = StandAlone(c)) {
+        // No text command holds these letters, so one inside another command was queued in
+        // between.
+        commands.push_back(*single);
     } else if (line.empty()) {
         if (kLineStarts.find(static_cast<char>(c)) != std::string_view::npos) {
             line = static_cast<char>(c);
@@ -45,6 +46,35 @@ void CommandParser::Take(unsigned char c, std::vector<BoxCommand>& commands) {
         line.clear();
     } else {
         AppendToLine(c);
+    }
+}
+
+void CommandParser::TakeFrameByte(unsigned char c, std::vector<BoxCommand>& commands) {
+    if (--frameLeft > 0) {
+        frame.push_back(c);
+        return;
+    }
+    std::uint8_t sum = 0;
+    for (std::uint8_t byte : frame) {
+        sum = static_cast<std::uint8_t>(sum + byte);
+    }
+    commands.push_back(
+        {.kind = BoxCommand::Kind::TransmitJ1708, .message = frame, .sumOk = sum == c});
+}
+
+std::optional<BoxCommand> CommandParser::StandAlone(unsigned char c) {
+    using Kind = BoxCommand::Kind;
+    switch (c) {
+        case 'V':
+            return BoxCommand{.kind = Kind::Version};
+        case '?':
+            return BoxCommand{.kind = Kind::QueryJ1708};
+        case 'Z':
+            return BoxCommand{.kind = Kind::QueryJ1939};
+        case 'O':
+            return BoxCommand{.kind = Kind::ZeroFuelMeter};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -78,8 +108,26 @@ std::optional<BoxCommand> CommandParser::ParseLine(std::string_view line) {
         }
     } else if (line[0] == 'T') {
         return ParseTransmit(line);
+    } else if (line[0] == 'S') {
+        return ParseJ1708(line);
     }
     return std::nullopt;
+}
+
+// "S", then two digits for each byte of the message.
+std::optional<BoxCommand> CommandParser::ParseJ1708(std::string_view line) {
+    if (line.size() < 3 || line.size() % 2 == 0) {
+        return std::nullopt;
+    }
+    BoxCommand command{.kind = BoxCommand::Kind::TransmitJ1708};
+    for (std::size_t at = 1; at < line.size(); at += 2) {
+        auto byte = Field(line, at, 2);
+        if (!byte) {
+            return std::nullopt;
+        }
+        command.message.push_back(static_cast<std::uint8_t>(*byte));
+    }
+    return command;
 }
 
 // "T", source, PGN high byte first, then up to eight data bytes.

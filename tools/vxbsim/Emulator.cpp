@@ -64,6 +64,11 @@ std::string Emulator::Received() const {
     return received;
 }
 
+std::vector<Message> Emulator::J1708Sent() const {
+    std::lock_guard lock(receivedMutex);
+    return j1708Sent;
+}
+
 void Emulator::Send(const std::string& bytes) {
     if (!quiet) {
         Write(bytes);
@@ -118,6 +123,21 @@ void Emulator::Handle(const BoxCommand& command) {
             break;
         case BoxCommand::Kind::TransmitJ1939:
             AnswerRequest(command.frame);
+            break;
+        case BoxCommand::Kind::TransmitJ1708:
+            if (command.sumOk) {
+                std::lock_guard lock(receivedMutex);
+                j1708Sent.push_back(command.message);
+            }
+            break;
+        case BoxCommand::Kind::QueryJ1708:
+            Say(encoder.J1708StatisticsLine(statistics));
+            break;
+        case BoxCommand::Kind::QueryJ1939:
+            Say(encoder.J1939StatisticsLine(statistics));
+            break;
+        case BoxCommand::Kind::ZeroFuelMeter:
+            ++fuelMeterZeroings;
             break;
     }
 }

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "vxbsim/BoxCommand.h"
 #include "vxbsim/BoxEncoder.h"
@@ -39,6 +40,11 @@ public:
 
     // Every byte the program sent so far.
     std::string Received() const;
+    // The J1708 messages the program asked the box to put on the data link, in order, as
+    // "SEND" frames or "S" lines; a frame whose sum is wrong is not sent and not listed.
+    std::vector<Message> J1708Sent() const;
+    // How often the program zeroed the box's fuel meter.
+    int FuelMeterZeroings() const { return fuelMeterZeroings; }
     // A silent box sends nothing at all, not even fed bytes.
     void SetSilent(bool silent) { quiet = silent; }
     // A silent vehicle sends no J1708 or J1939 message; the box still reports and answers.
@@ -90,6 +96,8 @@ private:
     std::mutex endpointMutex;
     mutable std::mutex receivedMutex;
     std::string received;
+    std::vector<Message> j1708Sent;
+    std::atomic<int> fuelMeterZeroings{0};
     std::atomic<bool> quiet{false};
     std::atomic<bool> vehicleQuiet{false};
     std::atomic<bool> scripted{false};

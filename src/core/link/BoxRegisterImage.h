@@ -10,6 +10,9 @@ namespace rovik {
 class BoxRegisterImage {
 public:
     static constexpr unsigned kSize = 2048;
+    // The only registers the program uses: the fuel meter's switch and the CAN cycle size.
+    static constexpr std::uint16_t kFuelMeter = 1;
+    static constexpr std::uint16_t kCanCycleSize = 6;
 
     // Addresses beyond the box's registers are ignored.
     void Set(unsigned address, std::uint8_t value) {

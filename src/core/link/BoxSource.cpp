@@ -49,7 +49,8 @@ std::unique_ptr<Transport> BoxSource::OpenSocket(const Endpoint& endpoint,
         return nullptr;
     }
     report(LinkStatus::WifiConnected);
-    socket->SendAll("V\r\n");
+    static constexpr std::uint8_t kGreeting[] = {'V', '\r', '\n'};
+    socket->WriteAll(kGreeting, sizeof kGreeting);
     return socket;
 }
 

@@ -27,6 +27,10 @@ public:
     bool IsJ1708Suppressed() const { return j1708Suppressed; }
     void SetJ1708Suppressed(bool on) { j1708Suppressed = on; }
 
+    // Whether the last chunk of text from the box came as a single byte.
+    bool IsShortRead() const { return shortRead; }
+    void SetShortRead(bool on) { shortRead = on; }
+
     // A new stream starts its J1708 counts afresh.
     void ResetJ1708Counts();
 
@@ -36,6 +40,7 @@ private:
     mutable std::mutex versionMutex;
     std::string version = "Unknown";
     std::atomic<bool> j1708Suppressed{false};
+    std::atomic<bool> shortRead{false};
 };
 
 }  // namespace rovik

@@ -1,5 +1,6 @@
 #include "core/link/LinkReader.h"
 
+#include "core/link/BoxCommands.h"
 #include "core/link/FrameSink.h"
 
 namespace rovik {
@@ -67,11 +68,37 @@ void LinkReader::SetConnectionType(ConnectionType type) {
     versionCountdown = 1;
 }
 
+void LinkReader::RequestOpen(const LinkSource::Endpoint& endpoint) {
+    std::lock_guard lock(settingsMutex);
+    portName = endpoint.portName;
+    hostAddress = endpoint.hostAddress;
+    tcpPort = endpoint.tcpPort;
+    requestedType = endpoint.type;
+}
+
+bool LinkReader::OpenWhenRequested() {
+    std::optional<ConnectionType> type;
+    {
+        std::lock_guard lock(settingsMutex);
+        type.swap(requestedType);
+    }
+    if (type) {
+        SetConnectionType(*type);
+    }
+    return type.has_value();
+}
+
 void LinkReader::Open() {
     std::lock_guard lock(transportMutex);
     ResetStreamCounts();
     CloseTransport();
-    transport = source->Open(CurrentEndpoint(), [this](LinkStatus step) { SetStatus(step); });
+    const LinkSource::Endpoint endpoint = CurrentEndpoint();
+    // Opening may take seconds for a socket; writers wait only for the swap below.
+    std::unique_ptr<Transport> opened =
+        source->Open(endpoint, [this](LinkStatus step) { SetStatus(step); });
+    std::lock_guard writeLock(writeMutex);
+    transport = std::move(opened);
+    openedAs = endpoint.type;
     open = transport != nullptr;
 }
 
@@ -89,6 +116,7 @@ void LinkReader::Close() {
 }
 
 void LinkReader::CloseTransport() {
+    std::lock_guard writeLock(writeMutex);
     transport.reset();
     open = false;
 }
@@ -174,6 +202,10 @@ bool LinkReader::AcceptChunk(std::size_t count) {
         rawLog.Append(readBuffer, count);
     }
     byteCount += static_cast<std::uint32_t>(count);
+    if (live && connectionType != ConnectionType::Vx100Serial) {
+        // Shown as the box's USB transmit status in the Advanced dialog.
+        box.SetShortRead(count == 1);
+    }
     const bool overrun = frameSink && frameSink->Consume(readBuffer, count);
     lastDataPass = passCounter;
     if (overrun) {
@@ -209,14 +241,24 @@ void LinkReader::NoteSilence() {
     }
 }
 
-void LinkReader::QueueString(std::string_view text) {
-    for (char c : text) {
-        QueueByte(static_cast<std::uint8_t>(c));
+bool LinkReader::SendPacket(const std::uint8_t* bytes, std::size_t count) {
+    if (count == 0 || count > BoxCommands::kMaxPacket || !source->IsLive()) {
+        return false;
     }
+    std::lock_guard lock(writeMutex);
+    if (!transport || !open) {
+        return false;
+    }
+    if (openedAs == ConnectionType::Vx100Serial) {
+        const std::string frame = BoxCommands::SendFrame(bytes, count);
+        return transport->WriteAll(reinterpret_cast<const std::uint8_t*>(frame.data()),
+                                   frame.size());
+    }
+    return QueueString(BoxCommands::SendLine(bytes, count));
 }
 
 void LinkReader::SendOneQueuedByte() {
-    std::lock_guard lock(transportMutex);
+    std::lock_guard lock(writeMutex);
     std::optional<std::uint8_t> next = transmitRing.Peek();
     if (!next || !transport) {
         return;

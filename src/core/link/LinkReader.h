@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,10 +27,13 @@ class FrameSink;
 // the link's status and sends queued bytes. What it decodes goes to the live values and the
 // box's state, which it is given.
 //
-// Threads: the interface thread calls Open, Close, SetConnectionType and the setters; the
-// receive thread calls ReopenWhenFailed and ReceivePass; the transmit thread calls
-// SendOneQueuedByte. transportMutex guards the transport, so a pass, a send and an open or
-// close never overlap; fields read across threads are atomic or under settingsMutex.
+// Threads: the interface thread calls Open, Close, SetConnectionType, RequestOpen and the
+// setters; the receive thread calls OpenWhenRequested, ReopenWhenFailed and ReceivePass; the
+// transmit thread calls SendOneQueuedByte; SendPacket and QueueString come from any of them.
+// transportMutex keeps a pass apart from an open or close; writeMutex keeps writes apart from
+// the transport being replaced, so a pass may send while it reads. An open takes
+// transportMutex before writeMutex, and nothing takes them the other way round. Fields read
+// across threads are atomic or under settingsMutex.
 class LinkReader : public LinkEvents {
 public:
     LinkReader(std::unique_ptr<LinkSource> source, LiveValues& values, BoxState& box);
@@ -41,6 +45,13 @@ public:
     void Close();
     // Switches the box model and opens it; a switch between port and socket closes first.
     void SetConnectionType(ConnectionType type);
+    // The window's way to connect: the endpoint is kept at once, and the receive thread opens
+    // it as that box model before its next pass, so a slow Wi-Fi connect never holds the
+    // window; its steps show in the status as they happen.
+    void RequestOpen(const LinkSource::Endpoint& endpoint);
+    // Performs a requested open; false when none was waiting. Called by the receive thread
+    // before each pass.
+    bool OpenWhenRequested();
     // Retries a failed serial port, or a silent one when AutoRestart is on; a Wi-Fi link is
     // only reopened by the user. A recording that failed starts again from its beginning.
     // Called by the receive thread before each pass.
@@ -76,9 +87,15 @@ public:
 
     // Queued bytes go to the box one per transmit delay; a full ring drops the byte.
     bool QueueByte(std::uint8_t byte) { return transmitRing.QueueByte(byte); }
-    void QueueString(std::string_view text);
+    // Queues the text whole, or none of it when the ring has no room for all of it.
+    bool QueueString(std::string_view text) { return transmitRing.QueueBytes(text); }
     void SendOneQueuedByte();
     std::uint32_t QueuedByteCount() const { return transmitRing.Waiting(); }
+    // Puts one J1708 message (MID first, without its checksum) on the vehicle's data link: a
+    // "SEND" frame written at once to the RS-232 box, an "S" line queued for the others.
+    // False, and nothing sent, for an empty message or one longer than the box takes, while
+    // the port or socket is not open, and while a recording plays.
+    bool SendPacket(const std::uint8_t* bytes, std::size_t count);
 
     void NoteTraffic() override;
     void NoteVehicleMessage() override;
@@ -89,6 +106,7 @@ private:
     void SetStatus(LinkStatus newStatus) { status = newStatus; }
     // Clears the counts that describe the stream since the last open.
     void ResetStreamCounts();
+    // Drops the transport; the caller holds transportMutex.
     void CloseTransport();
     ReadResult ReadChunk();
     // Records, counts and frames a chunk read; true when it overran the frame buffer.
@@ -102,7 +120,10 @@ private:
     BoxState& box;
 
     std::mutex transportMutex;
+    std::mutex writeMutex;
     std::unique_ptr<Transport> transport;
+    // The box model the transport was opened for, which fixes how a packet is sent.
+    ConnectionType openedAs = ConnectionType::Vx100Serial;
     TransmitRing transmitRing;
     std::uint8_t readBuffer[256] = {};
     RawLog rawLog;
@@ -116,6 +137,8 @@ private:
     std::atomic<std::uint32_t> transmitDelay{50};
     std::atomic<bool> autoRestart{false};
     std::atomic<ConnectionType> connectionType{ConnectionType::Vx100Serial};
+    // A model waiting for the receive thread to open it.
+    std::optional<ConnectionType> requestedType;
 
     std::atomic<bool> open{false};
     std::atomic<LinkStatus> status{LinkStatus::PortFailure};

@@ -65,7 +65,9 @@ bool LinkThreads::WaitForWake() {
 void LinkThreads::ReceiveLoop() {
     ThreadPriority::LowerCallingThread();
     do {
-        link.ReopenWhenFailed();
+        if (!link.OpenWhenRequested()) {
+            link.ReopenWhenFailed();
+        }
         link.ReceivePass();
     } while (WaitForWake());
 }

@@ -13,6 +13,18 @@ bool TransmitRing::QueueByte(std::uint8_t byte) {
     return true;
 }
 
+bool TransmitRing::QueueBytes(std::string_view text) {
+    std::lock_guard lock(mutex);
+    if (text.size() > Free()) {
+        return false;
+    }
+    for (char c : text) {
+        bytes[head] = static_cast<std::uint8_t>(c);
+        head = (head + 1) % kSize;
+    }
+    return true;
+}
+
 std::optional<std::uint8_t> TransmitRing::Peek() const {
     std::lock_guard lock(mutex);
     if (head == tail) {

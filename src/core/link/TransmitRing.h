@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <string_view>
 
 namespace rovik {
 
@@ -16,6 +17,9 @@ public:
     // Adds a byte at the head; false (and the byte is dropped) when the ring is full, which
     // is at kSize - 1 waiting bytes.
     bool QueueByte(std::uint8_t byte);
+    // Adds the bytes together, so a command from one thread is never cut or mixed with
+    // another's; false (and none are added) when they do not all fit.
+    bool QueueBytes(std::string_view bytes);
     // The oldest waiting byte, if any, without taking it.
     std::optional<std::uint8_t> Peek() const;
     // Takes the oldest byte after it has been sent.
@@ -23,6 +27,8 @@ public:
     std::uint32_t Waiting() const;
 
 private:
+    std::uint32_t Free() const { return kSize - 1 - (head + kSize - tail) % kSize; }
+
     mutable std::mutex mutex;
     std::array<std::uint8_t, kSize> bytes{};
     std::uint32_t head = 0;

@@ -128,6 +128,11 @@ void CMainFrame::BuildMenus() {
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
         ->setStatusTip("Correct the odometer, hour meter and fuel meter");
+    QAction* communications =
+        advanced->addAction("&Communications...", main, &MainWindow::EditCommunications);
+    communications->setStatusTip("Configure and troubleshoot communication settings.");
+    connect(advanced, &QMenu::aboutToShow, communications,
+            [communications, main] { communications->setEnabled(main->CanEditCommunications()); });
     QAction* rawLog = advanced->addAction("Raw &Log...", main, &MainWindow::ShowRawLog);
     rawLog->setStatusTip("Save raw vehicle data for expert analysis.");
     connect(advanced, &QMenu::aboutToShow, rawLog,

@@ -11,9 +11,11 @@
 #include "core/app/CommandLine.h"
 #include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
+#include "platform/SerialPortFinder.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
+#include "ui/link/CommunicationSettingsDialog.h"
 #include "ui/link/RawLogDialog.h"
 #include "ui/logging/DataLogDialog.h"
 #include "ui/maint/MaintenanceTrackingDialog.h"
@@ -264,6 +266,29 @@ void MainWindow::ShowDataLog() {
 
 void MainWindow::ShowLogInTitle() {
     window()->setWindowTitle(DataLogDialog::FrameTitle(dashboard.Logger()));
+}
+
+void MainWindow::EditCommunications() {
+    if (!CanEditCommunications()) {
+        return;
+    }
+    LinkReader& link = *dashboard.Link();
+    Settings& settings = dashboard.CurrentSettings();
+    CommunicationSettingsDialog dialog(
+        link, dashboard.Box(),
+        {settings.portName, settings.autoRestart, settings.connectionType, settings.transmitDelay},
+        SerialPortFinder(), this);
+    if (dialog.exec() != QDialog::Accepted || settings.portName == "COM0") {
+        return;
+    }
+    const CommunicationSettingsDialog::Choices chosen = dialog.Chosen();
+    settings.portName = chosen.portName;
+    settings.autoRestart = chosen.autoRestart;
+    settings.connectionType = chosen.type;
+    settings.transmitDelay = chosen.transmitDelay;
+    settings.ipAddress = link.GetHostAddress();
+    settings.tcpPort = link.GetTcpPort();
+    SaveSettings();
 }
 
 void MainWindow::ChooseEngineType() {

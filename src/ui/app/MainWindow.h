@@ -73,6 +73,11 @@ public:
     // The Data Log Settings dialog; OK keeps its choices and saves the settings. Either way
     // the frame's title then says whether the log is recording.
     void ShowDataLog();
+    // The box is chosen while the link talks to one, not while a recording plays.
+    bool CanEditCommunications() { return CanRecordRawLog(); }
+    // The Communication Settings dialog; OK keeps the box's connection in SETTINGS.DAT, except
+    // while the saved port is "COM0", which only lets the dialog look at the link.
+    void EditCommunications();
     // Picks and loads an engine file, then saves the settings; a file that fails to load is
     // reported and leaves no engine file named.
     void ChooseEngineType();
