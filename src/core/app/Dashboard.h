@@ -39,6 +39,10 @@ public:
     void Shutdown();
 
     ParameterTable& Parameters() { return parameters; }
+    // Reads PARAMTRS.DAT again in place of the table, dropping edits not saved; what the user
+    // must be told when the file cannot be read. Whatever keeps parameters of its own takes
+    // them up again here.
+    std::optional<Notice> ReloadParameters();
     Settings& CurrentSettings() { return settings; }
     // Writes the current settings to SETTINGS.DAT; false when the file could not be written.
     bool SaveSettings() const { return settingsFile.Write(settings); }

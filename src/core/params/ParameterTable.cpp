@@ -70,6 +70,16 @@ bool ParameterTable::IsDefined(unsigned pid) const {
                        [pid](const auto& entry) { return entry->pid == pid; });
 }
 
+bool ParameterTable::RemoveFirstNamed(const std::string& name) {
+    auto found = std::find_if(entries.begin(), entries.end(),
+                              [&name](const auto& entry) { return entry->name == name; });
+    if (found == entries.end()) {
+        return false;
+    }
+    entries.erase(found);
+    return true;
+}
+
 void ParameterTable::Append(std::unique_ptr<Parameter> parameter) {
     entries.push_back(std::move(parameter));
 }

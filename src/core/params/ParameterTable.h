@@ -36,7 +36,12 @@ public:
     Parameter* FindByName(const std::string& name) const;
     bool IsDefined(unsigned pid) const;
     void Append(std::unique_ptr<Parameter> parameter);
+    // Removes and deletes the first entry with this name; false when none has it.
+    bool RemoveFirstNamed(const std::string& name);
     void Clear() { entries.clear(); }
+    // Whether the file could keep no more entries: the dialogs refuse to add one then, so
+    // nothing the user adds is silently left out of the file.
+    bool IsFull() const { return entries.size() >= kMaxSaved; }
 
     std::size_t Size() const { return entries.size(); }
     Parameter& At(std::size_t index) const { return *entries[index]; }
