@@ -9,17 +9,25 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <optional>
 
+#include "ModalAnswer.h"
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
+#include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/values/PreferredSourceTable.h"
+#include "panels/DialogTestSupport.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/panels/Panel.h"
 #include "ui/params/EngineCorrectionsDialog.h"
 
 using namespace rovik;
@@ -182,4 +190,104 @@ TEST_F(EngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
     EXPECT_TRUE(settings.requestFuelmeter);
     EXPECT_FALSE(settings.requestOdometer);
     EXPECT_EQ(frame.Main().State().Values()->Derived().AverageWindow(), 300u);
+}
+
+namespace {
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+std::vector<std::string> Names(const ParameterTable& table) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < table.Size(); ++i) {
+        names.push_back(table.At(i).name);
+    }
+    return names;
+}
+}  // namespace
+
+// The Parameter Editor and the PID Sniffer change the live table; OK saves it and Cancel
+// reads the file again, and the gauges show the table as it then stands.
+TEST_F(InFreshFolder, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepaintTheGauges) {
+    ParameterTable file;
+    Screen screen;
+    for (std::uint16_t pid : {84, 190}) {
+        file.Append(std::make_unique<Parameter>());
+        file.At(file.Size() - 1).pid = pid;
+        file.At(file.Size() - 1).name = "P" + std::to_string(pid);
+        SimpleGaugeRecord gauge;
+        gauge.rect = {pid, 0, pid + 80, 80};
+        gauge.pid = pid;
+        screen.panels.emplace_back(gauge);
+    }
+    ASSERT_TRUE(file.Save() && ScreenFile::Write("DEFAULT.SCR", screen));
+    CMainFrame frame("/RovikParameterDialogsTest-" + std::to_string(::getpid()));
+    std::optional<ModalCloser> closer(std::in_place);
+    frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
+    closer.reset();
+    const ParameterTable& live = frame.Main().State().Parameters();
+    auto inFile = [&file] {
+        file.Reload();
+        return Names(file);
+    };
+    auto choose = [&frame](const QString& command, QDialogButtonBox::StandardButton button,
+                           std::function<void(QDialog&)> edit) {
+        test::AnswerNext<QDialog>([button, edit](QDialog& dialog) {
+            edit(dialog);
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button),
+                              Qt::LeftButton);
+        });
+        for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
+            if (action->text() == command) {
+                action->trigger();
+            }
+        }
+        QTest::qWait(20);
+    };
+
+    ASSERT_EQ(frame.Main().Panels().size(), 2u);
+    PaintCounter first(frame.Main().Panels()[0]);
+    PaintCounter second(frame.Main().Panels()[1]);
+    choose("P&arameter Editor...", QDialogButtonBox::Ok, [](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChildren<QLineEdit*>().front(), "0");
+    });
+    EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900"}));
+    EXPECT_GT(first.count, 0);
+    EXPECT_GT(second.count, 0);
+    choose("P&arameter Editor...", QDialogButtonBox::Cancel, [](QDialog& dialog) {
+        ClickButton(dialog, "&Delete");
+        ClickButton(dialog, "&New");
+    });
+    EXPECT_EQ(Names(live), inFile());
+    frame.Main().State().Values()->Store().StoreValue(kEngineSlot, 110, 180.0f);
+    for (auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Ok}) {
+        choose("&PID Sniffer...", button, [](QDialog& dialog) {
+            dialog.findChild<QListWidget*>()->setCurrentRow(0);
+            ClickButton(dialog, "&Add Parameter Definition");
+        });
+    }
+    EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
+    EXPECT_EQ(Names(live), inFile());
+
+    // A folder in the file's place cannot be replaced: the user is told and the edits stay.
+    QFile::remove("PARAMTRS.DAT");
+    ASSERT_TRUE(QDir(folder.path()).mkpath("PARAMTRS.DAT/inside"));
+    QString told;
+    choose("P&arameter Editor...", QDialogButtonBox::Ok, [&told](QDialog&) {
+        test::AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+            told = box.text();
+            box.accept();
+        });
+    });
+    EXPECT_TRUE(told.startsWith("Failed to Save PARAMTRS.DAT")) << told.toStdString();
+    EXPECT_EQ(live.Size(), 3u);
+    frame.close();
 }

@@ -10,12 +10,7 @@ namespace rovik {
 
 ParameterTable::LoadResult ParameterTable::Load() {
     std::optional<std::vector<std::uint8_t>> bytes = AtomicFile::Read(path);
-    if (bytes) {
-        ReadRecords(*bytes);
-    }
-    if (entries.empty()) {
-        Append(std::make_unique<Parameter>());
-    }
+    ReadRecords(bytes.value_or(std::vector<std::uint8_t>()));
     return bytes ? LoadResult::Loaded : LoadResult::FileMissing;
 }
 
@@ -26,9 +21,12 @@ void ParameterTable::ReadRecords(const std::vector<std::uint8_t>& bytes) {
     for (int i = 0; i < count; ++i) {
         auto parameter = std::make_unique<Parameter>();
         if (!parameter->Read(reader)) {
-            return;
+            break;
         }
         Append(std::move(parameter));
+    }
+    if (entries.empty()) {
+        Append(std::make_unique<Parameter>());
     }
 }
 
@@ -43,8 +41,13 @@ bool ParameterTable::Save() const {
 }
 
 ParameterTable::LoadResult ParameterTable::Reload() {
+    std::optional<std::vector<std::uint8_t>> bytes = AtomicFile::Read(path);
+    if (!bytes) {
+        return LoadResult::FileMissing;
+    }
     Clear();
-    return Load();
+    ReadRecords(*bytes);
+    return LoadResult::Loaded;
 }
 
 Parameter* ParameterTable::FindByPid(unsigned pid) const {

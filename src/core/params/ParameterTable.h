@@ -27,7 +27,8 @@ public:
     LoadResult Load();
     // Writes the first kMaxSaved entries; false when the file could not be written.
     bool Save() const;
-    // Drops every entry and loads the file again.
+    // Drops every entry and loads the file again. A file that cannot be read leaves the
+    // table as it is, rather than down to the default parameter.
     LoadResult Reload();
 
     // The first entry with this PID (or name); the last entry when none has it, and nullptr
@@ -47,6 +48,7 @@ public:
     Parameter& At(std::size_t index) const { return *entries[index]; }
 
 private:
+    // Appends the records the bytes hold, or the default parameter when they hold none.
     void ReadRecords(const std::vector<std::uint8_t>& bytes);
 
     std::string path;
