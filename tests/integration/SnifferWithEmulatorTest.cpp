@@ -4,13 +4,11 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QMessageBox>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "Waiting.h"
 #include "core/Described.h"
-#include "core/params/AutomaticDefinitions.h"
 #include "core/values/PreferredSourceTable.h"
 #include "support/PlayToTheEnd.h"
 #include "support/TestLink.h"
@@ -68,9 +66,12 @@ TEST(SnifferWithEmulator, ListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
         {412, "PID 412   EGR Exhaust Gas Temperature     Undefined"},
         {504, "PID 504   Max Trans Temp (DERIVED)        Undefined"},
     };
+    int previous = -1;
     for (const auto& [pid, start] : lines) {
         ASSERT_NE(row(pid), nullptr) << pid;
         EXPECT_EQ(row(pid)->text(), start + QString::asprintf("%9.1f", parts.values.GetValue(pid)));
+        EXPECT_GT(list.row(row(pid)), previous);
+        previous = list.row(row(pid));
     }
 
     auto add = [&](unsigned pid) {
@@ -89,11 +90,12 @@ TEST(SnifferWithEmulator, ListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
     EXPECT_EQ(MessageAfter([&] { add(190); }), caption + "Parameter is already defined.");
     EXPECT_EQ(MessageAfter([&] { doubleClick(117); }),
               caption + "Automatic definition is not available for this PID.");
-    doubleClick(110);
+    // The added definition is road speed's row in full.
+    doubleClick(84);
     ASSERT_EQ(table->Size(), 2u);
-    EXPECT_EQ(Described(table->At(1)), Described(*AutomaticDefinitions::For(110)));
-    EXPECT_EQ(SelectedEntries(list), QStringList{row(110)->text()});
-    EXPECT_TRUE(row(110)->text().contains("  Defined  "));
+    EXPECT_EQ(Described(table->At(1)), "Road Speed|SPEED|MPH|%.0f|84|0..90|0 0 / 55 75|0 x 1");
+    EXPECT_EQ(SelectedEntries(list), QStringList{row(84)->text()});
+    EXPECT_TRUE(row(84)->text().contains("  Defined  "));
 
     // Nothing is added that the file could not keep.
     while (!table->IsFull()) {

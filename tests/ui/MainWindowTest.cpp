@@ -277,17 +277,20 @@ TEST_F(InFreshFolder, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepaint
     EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
     EXPECT_EQ(Names(live), inFile());
 
-    // A folder in the file's place cannot be replaced: the user is told and the edits stay.
+    // A folder in the file's place can be neither replaced nor read: the user is told, and
+    // the table stays as it was rather than down to one default parameter.
     QFile::remove("PARAMTRS.DAT");
     ASSERT_TRUE(QDir(folder.path()).mkpath("PARAMTRS.DAT/inside"));
-    QString told;
-    choose("P&arameter Editor...", QDialogButtonBox::Ok, [&told](QDialog&) {
-        test::AnswerNext<QMessageBox>([&told](QMessageBox& box) {
-            told = box.text();
-            box.accept();
+    QStringList told;
+    for (auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
+        choose("P&arameter Editor...", button, [&told](QDialog&) {
+            test::AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+                told << box.text().left(27);
+                box.accept();
+            });
         });
-    });
-    EXPECT_TRUE(told.startsWith("Failed to Save PARAMTRS.DAT")) << told.toStdString();
-    EXPECT_EQ(live.Size(), 3u);
+    }
+    EXPECT_EQ(told, QStringList({"Failed to Save PARAMTRS.DAT", "Failed to Open PARAMTRS.DAT"}));
+    EXPECT_EQ(Names(live), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
     frame.close();
 }
