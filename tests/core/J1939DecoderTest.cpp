@@ -112,7 +112,7 @@ TEST_F(J1939, SingleFrameFaultsReadEachLayout) {
     Send(0, 65226, {0, 0, 0, 0, 0, 0});
     Send(0, 65226, {0, 0, NA, NA, NA, NA});
     const std::vector<RecordedFaults::Fault> expected = {
-        {0, 110, 3, 1, true},      {3, 3719, 4, 2, true}, {49, 520204, 9, 1, true},
+        {0, 110, 3, 1, true},   {3, 3719, 4, 2, true},   {49, 520204, 9, 1, true},
         {11, 1024, 2, 3, true}, {0, 110, 3, 0x81, true},
     };
     EXPECT_EQ(Faults(), expected);
