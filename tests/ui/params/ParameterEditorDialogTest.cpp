@@ -141,4 +141,15 @@ TEST_F(ParameterEditorTest, RefusesWhatCannotBeStoredAndKeepsAnOldUnsafeFormatUn
     EXPECT_EQ(closer.messages, QStringList{number});
     EXPECT_EQ(SelectedEntries(list), QStringList{"Boost"});
     EXPECT_EQ(table->At(2).gaugeMaximum, 90.0f);
+
+    // Nothing is added that the file could not keep.
+    Type("Gauge Maximum", "90");
+    while (!table->IsFull()) {
+        table->Append(std::make_unique<Parameter>());
+    }
+    closer.messages.clear();
+    ClickButton(dialog, "&New");
+    EXPECT_EQ(closer.messages, QStringList{"PARAMTRS.DAT keeps at most 255 parameters. Please "
+                                           "delete one before adding another."});
+    EXPECT_EQ(list.count(), 3);
 }
