@@ -14,6 +14,13 @@ std::string WithCode(const char* format, int code) {
     std::snprintf(text, sizeof text, format, static_cast<unsigned>(code));
     return text;
 }
+
+std::optional<Notice> LoadNotice(ParameterTable::LoadResult result) {
+    if (result == ParameterTable::LoadResult::FileMissing) {
+        return Notice{"Failed to Open PARAMTRS.DAT", "Rovik Error"};
+    }
+    return std::nullopt;
+}
 }  // namespace
 
 Dashboard::Dashboard(std::string blockName) : sharedBlockName(std::move(blockName)) {}
@@ -24,8 +31,8 @@ Dashboard::~Dashboard() {
 
 std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     std::vector<Notice> notices;
-    if (parameters.Load() == ParameterTable::LoadResult::FileMissing) {
-        notices.push_back({"Failed to Open PARAMTRS.DAT", "Rovik Error"});
+    if (std::optional<Notice> notice = LoadNotice(parameters.Load())) {
+        notices.push_back(*notice);
     }
     totals.Load();
     settings = settingsFile.Read();
@@ -81,6 +88,10 @@ void Dashboard::LoadEngineFile(std::vector<Notice>& notices) {
                                   "may be inaccurate until you select an engine file.",
                            "Error Reading File"});
     }
+}
+
+std::optional<Notice> Dashboard::ReloadParameters() {
+    return LoadNotice(parameters.Reload());
 }
 
 bool Dashboard::ChangeEngineFile(const std::string& path) {

@@ -41,6 +41,10 @@ public:
     void Shutdown();
 
     ParameterTable& Parameters() { return parameters; }
+    // Reads PARAMTRS.DAT again in place of the table, dropping edits not saved; what the user
+    // must be told when the file cannot be read. Whatever keeps parameters of its own takes
+    // them up again here.
+    std::optional<Notice> ReloadParameters();
     Settings& CurrentSettings() { return settings; }
     // Follows the data log part of the settings.
     DataLogger& Logger() { return logger; }

@@ -5,11 +5,6 @@
 
 namespace rovik {
 
-namespace {
-// In a PID field this byte says that a page-two PID follows.
-constexpr std::uint8_t kPageTwoEscape = 0xFF;
-}  // namespace
-
 bool PidBytes::Read(ByteReader& reader, std::uint16_t& pid) {
     std::uint8_t first = 0;
     if (!reader.ReadU8(first)) {

@@ -10,12 +10,7 @@ namespace rovik {
 
 ParameterTable::LoadResult ParameterTable::Load() {
     std::optional<std::vector<std::uint8_t>> bytes = AtomicFile::Read(path);
-    if (bytes) {
-        ReadRecords(*bytes);
-    }
-    if (entries.empty()) {
-        Append(std::make_unique<Parameter>());
-    }
+    ReadRecords(bytes.value_or(std::vector<std::uint8_t>()));
     return bytes ? LoadResult::Loaded : LoadResult::FileMissing;
 }
 
@@ -26,9 +21,12 @@ void ParameterTable::ReadRecords(const std::vector<std::uint8_t>& bytes) {
     for (int i = 0; i < count; ++i) {
         auto parameter = std::make_unique<Parameter>();
         if (!parameter->Read(reader)) {
-            return;
+            break;
         }
         Append(std::move(parameter));
+    }
+    if (entries.empty()) {
+        Append(std::make_unique<Parameter>());
     }
 }
 
@@ -43,8 +41,13 @@ bool ParameterTable::Save() const {
 }
 
 ParameterTable::LoadResult ParameterTable::Reload() {
+    std::optional<std::vector<std::uint8_t>> bytes = AtomicFile::Read(path);
+    if (!bytes) {
+        return LoadResult::FileMissing;
+    }
     Clear();
-    return Load();
+    ReadRecords(*bytes);
+    return LoadResult::Loaded;
 }
 
 Parameter* ParameterTable::FindByPid(unsigned pid) const {
@@ -68,6 +71,16 @@ Parameter* ParameterTable::FindByName(const std::string& name) const {
 bool ParameterTable::IsDefined(unsigned pid) const {
     return std::any_of(entries.begin(), entries.end(),
                        [pid](const auto& entry) { return entry->pid == pid; });
+}
+
+bool ParameterTable::RemoveFirstNamed(const std::string& name) {
+    auto found = std::find_if(entries.begin(), entries.end(),
+                              [&name](const auto& entry) { return entry->name == name; });
+    if (found == entries.end()) {
+        return false;
+    }
+    entries.erase(found);
+    return true;
 }
 
 void ParameterTable::Append(std::unique_ptr<Parameter> parameter) {

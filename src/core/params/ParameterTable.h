@@ -27,7 +27,8 @@ public:
     LoadResult Load();
     // Writes the first kMaxSaved entries; false when the file could not be written.
     bool Save() const;
-    // Drops every entry and loads the file again.
+    // Drops every entry and loads the file again. A file that cannot be read leaves the
+    // table as it is, rather than down to the default parameter.
     LoadResult Reload();
 
     // The first entry with this PID (or name); the last entry when none has it, and nullptr
@@ -36,12 +37,18 @@ public:
     Parameter* FindByName(const std::string& name) const;
     bool IsDefined(unsigned pid) const;
     void Append(std::unique_ptr<Parameter> parameter);
+    // Removes and deletes the first entry with this name; false when none has it.
+    bool RemoveFirstNamed(const std::string& name);
     void Clear() { entries.clear(); }
+    // Whether the file could keep no more entries: the dialogs refuse to add one then, so
+    // nothing the user adds is silently left out of the file.
+    bool IsFull() const { return entries.size() >= kMaxSaved; }
 
     std::size_t Size() const { return entries.size(); }
     Parameter& At(std::size_t index) const { return *entries[index]; }
 
 private:
+    // Appends the records the bytes hold, or the default parameter when they hold none.
     void ReadRecords(const std::vector<std::uint8_t>& bytes);
 
     std::string path;

@@ -133,6 +133,10 @@ void CMainFrame::BuildMenus() {
     communications->setStatusTip("Configure and troubleshoot communication settings.");
     connect(advanced, &QMenu::aboutToShow, communications,
             [communications, main] { communications->setEnabled(main->CanEditCommunications()); });
+    advanced->addAction("&PID Sniffer...", main, &MainWindow::SniffPids)
+        ->setStatusTip("List the PIDs the vehicle sends and define parameters for them");
+    advanced->addAction("P&arameter Editor...", main, &MainWindow::EditParameters)
+        ->setStatusTip("Edit the names, scales, warning lines and formats of the parameters");
     QAction* rawLog = advanced->addAction("Raw &Log...", main, &MainWindow::ShowRawLog);
     rawLog->setStatusTip("Save raw vehicle data for expert analysis.");
     connect(advanced, &QMenu::aboutToShow, rawLog,

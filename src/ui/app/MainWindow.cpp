@@ -22,6 +22,8 @@
 #include "ui/panels/Panel.h"
 #include "ui/panels/PanelFactory.h"
 #include "ui/panels/QtColor.h"
+#include "ui/params/ParameterEditorDialog.h"
+#include "ui/params/PidSnifferDialog.h"
 
 namespace rovik {
 
@@ -334,6 +336,29 @@ bool MainWindow::SaveParameters() {
                          "Failed to Save PARAMTRS.DAT in " + QDir::currentPath() + "." +
                              "\nThe changed parameters will be lost when Rovik closes.");
     return false;
+}
+
+void MainWindow::EditParameters() {
+    ParameterEditorDialog dialog(dashboard.Parameters(), this);
+    FinishParameterEdit(dialog.exec());
+}
+
+void MainWindow::SniffPids() {
+    PidSnifferDialog dialog(dashboard.Parameters(), dashboard.Values(), this);
+    FinishParameterEdit(dialog.exec());
+}
+
+void MainWindow::FinishParameterEdit(int result) {
+    if (result == QDialog::Accepted) {
+        SaveParameters();
+    } else if (std::optional<Notice> notice = dashboard.ReloadParameters()) {
+        QMessageBox::warning(this, QString::fromLatin1(notice->caption.c_str()),
+                             QString::fromLatin1(notice->text.c_str()));
+    }
+    // Gauges repaint when their value moves; a new name, unit or line must show at once.
+    for (Panel* panel : panels) {
+        panel->update();
+    }
 }
 
 void MainWindow::SetWallpaper(const std::string& path) {

@@ -83,6 +83,10 @@ public:
     void ChooseEngineType();
     // The Engine Corrections dialog; OK saves the settings and the parameters.
     void EditEngineCorrections();
+    // The Parameter Editor and the PID Sniffer edit the live table: OK saves it, Cancel reads
+    // PARAMTRS.DAT again; either way every panel then shows the table as it stands.
+    void EditParameters();
+    void SniffPids();
 
     // Reads a screen file: its panels join the window; false and a message when it cannot
     // be read.
@@ -105,6 +109,7 @@ private:
     void RemovePanel(Panel* panel);
     void ShowFileError(const char* text);
     bool SaveParameters();
+    void FinishParameterEdit(int result);
     // The vehicle's totals as last kept in ODOMETER.DAT.
     EngineCorrectionsDialog::Totals MeterTotals() const;
     QString ScreenFileName();

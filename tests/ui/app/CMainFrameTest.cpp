@@ -135,6 +135,10 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Communication Settings: COM1|Status|Byte Count|Good Packets|Bad Packets|VX100 "
             "RS-232 Serial |Scan for VXB Connections|Advanced USB VXB Properties|AutoRestart|"
             "Restart Port|Check Device Manager|OK",
+            "PID Sniffer: PIDs|Ok|Sniff Again|Add Parameter Definition|Cancel",
+            "Parameter Editor: Parameters|New|Delete|Gauge|Abbreviation|PID|Unit|Gauge Minimum|"
+            "Gauge Maximum|Low Red Line|Low Yellow Line|High Red Line|High Yellow Line|Format|"
+            "Offset|Multiplier|OK|Cancel",
             "Raw Data Logging: Log File|Select File|Start|OK",
         }));
 }

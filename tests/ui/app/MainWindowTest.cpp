@@ -1,6 +1,10 @@
 #include <sys/stat.h>
 
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
+#include <functional>
 
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
@@ -12,6 +16,26 @@ using namespace rovik;
 
 namespace {
 using MainWindowTest = rovik::test::StartedDashboard;
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+std::vector<std::string> Names(const ParameterTable& table) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < table.Size(); ++i) {
+        names.push_back(table.At(i).name);
+    }
+    return names;
+}
 
 // Started with the supplied engine file in the working folder.
 struct MainWindowEngineTest : MainWindowTest {
@@ -159,4 +183,82 @@ TEST_F(MainWindowEngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
     EXPECT_EQ(SettingsFile().Read().odometerPid, 244);
     EXPECT_EQ(SettingsFile().Read().rollingMpgBufferSize, 300u);
     EXPECT_EQ(Main().State().Values()->Derived().AverageWindow(), 300u);
+}
+
+// The Parameter Editor and the PID Sniffer change the live table; OK saves it and Cancel
+// reads the file again, and the gauges show the table as it then stands.
+TEST_F(MainWindowTest, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepaintTheGauges) {
+    ParameterTable file;
+    Screen screen;
+    for (std::uint16_t pid : {84, 190}) {
+        file.Append(std::make_unique<Parameter>());
+        file.At(file.Size() - 1).pid = pid;
+        file.At(file.Size() - 1).name = "P" + std::to_string(pid);
+        SimpleGaugeRecord gauge;
+        gauge.rect = {pid, 0, pid + 80, 80};
+        gauge.pid = pid;
+        screen.panels.emplace_back(gauge);
+    }
+    ASSERT_TRUE(file.Save() && ScreenFile::Write("DEFAULT.SCR", screen));
+    Start();
+    closer.reset();
+    const ParameterTable& live = Main().State().Parameters();
+    auto inFile = [&file] {
+        file.Reload();
+        return Names(file);
+    };
+    auto choose = [this](const QString& command, QDialogButtonBox::StandardButton button,
+                         std::function<void(QDialog&)> edit) {
+        test::AnswerNext<QDialog>([button, edit](QDialog& dialog) {
+            edit(dialog);
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button),
+                              Qt::LeftButton);
+        });
+        for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
+            if (action->text() == command) {
+                action->trigger();
+            }
+        }
+        QTest::qWait(20);
+    };
+
+    ASSERT_EQ(Main().Panels().size(), 2u);
+    PaintCounter first(Main().Panels()[0]);
+    PaintCounter second(Main().Panels()[1]);
+    choose("P&arameter Editor...", QDialogButtonBox::Ok, [](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChildren<QLineEdit*>().front(), "0");
+    });
+    EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900"}));
+    EXPECT_GT(first.count, 0);
+    EXPECT_GT(second.count, 0);
+    choose("P&arameter Editor...", QDialogButtonBox::Cancel, [](QDialog& dialog) {
+        ClickButton(dialog, "&Delete");
+        ClickButton(dialog, "&New");
+    });
+    EXPECT_EQ(Names(live), inFile());
+    Main().State().Values()->Store().StoreValue(kEngineSlot, 110, 180.0f);
+    for (auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Ok}) {
+        choose("&PID Sniffer...", button, [](QDialog& dialog) {
+            dialog.findChild<QListWidget*>()->setCurrentRow(0);
+            ClickButton(dialog, "&Add Parameter Definition");
+        });
+    }
+    EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
+    EXPECT_EQ(Names(live), inFile());
+
+    // A folder in the file's place can be neither replaced nor read: the user is told, and
+    // the table stays as it was rather than down to one default parameter.
+    QFile::remove("PARAMTRS.DAT");
+    ASSERT_TRUE(QDir(folder.path()).mkpath("PARAMTRS.DAT/inside"));
+    QStringList told;
+    for (auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
+        choose("P&arameter Editor...", button, [&told](QDialog&) {
+            test::AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+                told << box.text().left(27);
+                box.accept();
+            });
+        });
+    }
+    EXPECT_EQ(told, QStringList({"Failed to Save PARAMTRS.DAT", "Failed to Open PARAMTRS.DAT"}));
+    EXPECT_EQ(Names(live), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
 }
