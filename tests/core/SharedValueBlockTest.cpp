@@ -54,22 +54,6 @@ TEST(SharedValueBlock, AnotherProcessReadsValuesAtTheDocumentedOffsets) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST(SharedValueBlock, SecondLiveInstanceIsReportedButStillWorks) {
-    std::string name = UniqueBlock();
-    ValueStore first(name);
-    EXPECT_EQ(first.Block().CreateError(), 0);
-    pid_t child = ::fork();
-    if (child == 0) {
-        ValueStore second(name);
-        bool reported = second.Block().CreateError() == SharedMemory::kAlreadyExists;
-        second.StoreValue(kEngineSlot, 84, 10.0f);
-        ::_exit(reported && second.Value(84) == 10.0 ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-}
-
 TEST(SharedValueBlock, BlockLeftByACrashedInstanceIsTakenOverQuietly) {
     std::string name = UniqueBlock() + "-left";
     pid_t child = ::fork();
