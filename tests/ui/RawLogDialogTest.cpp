@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ModalAnswer.h"
 #include "ModalCloser.h"
 #include "core/app/CommandLine.h"
 #include "core/link/RawLog.h"
@@ -84,6 +86,35 @@ TEST_F(RawLogDialogTest, StartMakesTheLogAndHoldsItsNameUntilStop) {
     EXPECT_TRUE(Choice("Stop").isChecked());
     EXPECT_TRUE(Name().isEnabled());
     EXPECT_TRUE(SelectFile().isEnabled());
+}
+
+// A file that holds no more than the header is no recording and goes without a question.
+TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
+    const QByteArray header = "Raw Log\r\n";
+    const QByteArray recording = header + "J80547891\r\n";
+    QFile earlier(Path("drive.rvk"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write(recording);
+    earlier.close();
+    log.SetFileName(Path("drive").toStdString());
+    Open();
+    for (auto [answer, kept] : {std::pair{QMessageBox::No, true}, {QMessageBox::Yes, false}}) {
+        QString asked;
+        test::AnswerNext<QMessageBox>([&asked, answer = answer](QMessageBox& box) {
+            asked = box.text();
+            box.button(answer)->click();
+        });
+        Click("Start");
+        EXPECT_EQ(asked, Path("drive.rvk") + " already holds a recording.\nReplace it?");
+        EXPECT_EQ(log.IsOn(), !kept);
+        EXPECT_EQ(Choice("Start").isChecked(), !kept);
+        EXPECT_EQ(Contents("drive.rvk"), kept ? recording : header);
+    }
+    Click("Stop");
+    ModalCloser closer;
+    Click("Start");
+    EXPECT_TRUE(log.IsOn());
+    EXPECT_EQ(closer.messages, QStringList());
 }
 
 TEST_F(RawLogDialogTest, ALogThatCannotBeMadeStaysStopped) {
