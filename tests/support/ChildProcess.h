@@ -57,6 +57,7 @@ public:
         return pid > 0 && ::read(toTest[0], &word, 1) == 1;
     }
     void Finish() { (void)!::write(toChild[1], "f", 1); }
+    void Signal(int signal) { ::kill(pid, signal); }
     // The child's exit status, or -1 when a signal (its alarm) ended it.
     int Wait() {
         int status = 0;
