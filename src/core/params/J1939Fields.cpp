@@ -1,6 +1,7 @@
 #include "core/params/J1939Fields.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/values/Pids.h"
 
@@ -46,11 +47,23 @@ constexpr Field kFields[] = {
     {65275, 1, 0, 8, 120, kCelsiusByte, kCelsiusByteOffset},
 };
 
-static_assert(std::ranges::is_sorted(kFields, {}, &Field::pgn));
+// Orders fields and PGNs by PGN. Plain algorithms rather than ranges, which the clang of
+// the fuzzing build cannot compile with this standard library.
+struct ByPgn {
+    constexpr bool operator()(const Field& field, std::uint32_t pgn) const {
+        return field.pgn < pgn;
+    }
+    constexpr bool operator()(std::uint32_t pgn, const Field& field) const {
+        return pgn < field.pgn;
+    }
+    constexpr bool operator()(const Field& a, const Field& b) const { return a.pgn < b.pgn; }
+};
+
+static_assert(std::is_sorted(std::begin(kFields), std::end(kFields), ByPgn{}));
 }  // namespace
 
 std::span<const Field> J1939Fields::Of(std::uint32_t pgn) {
-    auto [first, last] = std::ranges::equal_range(kFields, pgn, {}, &Field::pgn);
+    auto [first, last] = std::equal_range(std::begin(kFields), std::end(kFields), pgn, ByPgn{});
     return {first, last};
 }
 
