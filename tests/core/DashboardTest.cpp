@@ -1,12 +1,9 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -34,27 +31,6 @@ struct DashboardTest : ::testing::Test {
     WorkingFolder inside{folder.Path()};
     Dashboard dashboard{"/RovikDashboardTest-" + std::to_string(::getpid())};
 };
-
-// The engine's road speed as any other program reads it from the named block, at the offsets
-// of its documented layout: its update count and its value, or nothing when the block
-// cannot be mapped.
-std::optional<std::pair<std::uint32_t, float>> RoadSpeedInBlock(const std::string& name) {
-    int fd = ::shm_open(name.c_str(), O_RDONLY, 0);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    void* mapped = ::mmap(nullptr, 38912, PROT_READ, MAP_SHARED, fd, 0);
-    ::close(fd);
-    if (mapped == MAP_FAILED) {
-        return std::nullopt;
-    }
-    const auto* bytes = static_cast<const std::uint8_t*>(mapped);
-    std::pair<std::uint32_t, float> found;
-    std::memcpy(&found.first, bytes + pid::kRoadSpeed * 4, 4);
-    std::memcpy(&found.second, bytes + 34816 + pid::kRoadSpeed * 4, 4);
-    ::munmap(mapped, 38912);
-    return found;
-}
 }  // namespace
 
 TEST_F(DashboardTest, StartOpensTheLinkTheSettingsFileDescribes) {
@@ -169,37 +145,4 @@ TEST_F(DashboardTest, TheTotalsAreRequestedEveryFiftyTicksFromATextBox) {
         sent.erase(std::remove(sent.begin(), sent.end(), 'V'), sent.end());
         EXPECT_EQ(sent, c.sent) << c.ticks << " ticks";
     }
-}
-
-// A second copy of the program, started in another folder while the first runs, is told so,
-// keeps its values in a block of its own and never touches the first one's.
-TEST(DashboardInstances, TwoSideBySideKeepTheirValuesApart) {
-    const std::string block = "/RovikInstancesTest-" + std::to_string(::getpid());
-    TempFolder folder;
-    auto instance = [&](const std::string& name, float roadSpeed, const std::string& told) {
-        return [=, &folder](test::ChildProcess& self) {
-            std::filesystem::create_directory(folder.File(name));
-            WorkingFolder inside(folder.File(name));
-            Dashboard dashboard(block);
-            std::string troubles;
-            for (const Notice& notice : dashboard.Start(CommandLine("rovik demo=none.rvk"))) {
-                troubles += notice.caption == "Troubleshooting" ? notice.text : "";
-            }
-            dashboard.Values()->Store().StoreValue(kEngineSlot, pid::kRoadSpeed, roadSpeed);
-            self.SayReady();
-            self.AwaitFinish();
-            const bool ownValue = dashboard.Values()->GetValue(pid::kRoadSpeed) == roadSpeed;
-            return (troubles == told ? 0 : 1) + (ownValue ? 0 : 2);
-        };
-    };
-    test::ChildProcess first(instance("first", 55.0f, ""));
-    ASSERT_TRUE(first.AwaitReady());
-    test::ChildProcess second(
-        instance("second", 20.0f, "Failure Initializing Shared File.  Result = 0x00B7"));
-    ASSERT_TRUE(second.AwaitReady());
-    EXPECT_EQ(RoadSpeedInBlock(block), std::make_pair(1u, 55.0f));
-    first.Finish();
-    second.Finish();
-    EXPECT_EQ(first.Wait(), 0);
-    EXPECT_EQ(second.Wait(), 0);
 }
