@@ -6,12 +6,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <iterator>
 
 namespace rovik {
 
 namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-constexpr int kSignalCount = 3;
+constexpr std::size_t kSignalCount = std::size(kSignals);
 // What each signal did before, given back when the object goes.
 struct sigaction previous[kSignalCount];
 
@@ -40,7 +41,7 @@ TerminationSignals::TerminationSignals() {
     action.sa_handler = Note;
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     sigemptyset(&action.sa_mask);
-    for (int i = 0; i < kSignalCount; ++i) {
+    for (std::size_t i = 0; i < kSignalCount; ++i) {
         ::sigaction(kSignals[i], nullptr, &previous[i]);
         // A signal the starter chose to ignore (nohup ignores SIGHUP) stays ignored.
         if (previous[i].sa_handler != SIG_IGN) {
@@ -53,7 +54,7 @@ TerminationSignals::~TerminationSignals() {
     if (readEnd < 0) {
         return;
     }
-    for (int i = 0; i < kSignalCount; ++i) {
+    for (std::size_t i = 0; i < kSignalCount; ++i) {
         ::sigaction(kSignals[i], &previous[i], nullptr);
     }
     pipeEnd = -1;
@@ -61,13 +62,10 @@ TerminationSignals::~TerminationSignals() {
     ::close(writeEnd);
 }
 
-int TerminationSignals::Take() {
-    int last = 0;
+void TerminationSignals::Clear() {
     char byte = 0;
     while (::read(readEnd, &byte, 1) == 1) {
-        last = static_cast<unsigned char>(byte);
     }
-    return last;
 }
 
 }  // namespace rovik

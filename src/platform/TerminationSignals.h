@@ -17,8 +17,8 @@ public:
     // Readable once a signal came; -1 when no pipe could be made (the signals then keep
     // their usual effect).
     int Descriptor() const { return readEnd; }
-    // Empties the pipe: the last signal that came, or 0.
-    int Take();
+    // Empties the pipe, so the descriptor waits for the next signal.
+    void Clear();
 
 private:
     int readEnd = -1;

@@ -35,7 +35,7 @@ int DashboardApp::Run() {
 // Every event loop ends, a dialog's too, so nothing waits for the user; the frame then
 // closes as File Exit closes it.
 void DashboardApp::EndOnRequest() {
-    endRequests.Take();
+    endRequests.Clear();
     endRequested = true;
     exit(0);
 }
