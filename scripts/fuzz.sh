@@ -9,7 +9,9 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DROVIK_FUZZ=ON -DROVIK_U
     -DROVIK_TESTS=OFF
 cmake --build build-fuzz
 mkdir -p build-fuzz/artifacts
-for target in screen_file_fuzzer settings_file_fuzzer maintenance_file_fuzzer; do
+targets=(screen_file_fuzzer settings_file_fuzzer maintenance_file_fuzzer binary_framing_fuzzer
+    text_framing_fuzzer j1587_decoder_fuzzer j1939_decoder_fuzzer)
+for target in "${targets[@]}"; do
     # What the fuzzer learns goes to a folder of its own, so the checked-in seeds stay small.
     mkdir -p "build-fuzz/corpus/$target"
     log="build-fuzz/$target.log"

@@ -1,6 +1,7 @@
 #include "platform/FileDescriptor.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,6 +23,16 @@ FileDescriptor::FileDescriptor(int fd) : fd(fd) {
 
 FileDescriptor::FileDescriptor(const std::string& path, int flags, unsigned permissions)
     : FileDescriptor(::open(path.c_str(), flags, static_cast<mode_t>(permissions))) {}
+
+FileDescriptor FileDescriptor::OpenRegular(const std::string& path) {
+    FileDescriptor file(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (file.IsOpen() && (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        file.Close();
+        file.openError = std::make_error_code(std::errc::invalid_argument);
+    }
+    return file;
+}
 
 FileDescriptor::~FileDescriptor() {
     Close();

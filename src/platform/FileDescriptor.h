@@ -16,6 +16,9 @@ public:
     explicit FileDescriptor(int fd);
     // Opens path with open(2) flags and, for a new file, permission bits.
     FileDescriptor(const std::string& path, int flags, unsigned permissions = 0);
+    // Opens a regular file for reading without waiting. Anything else (a pipe, a terminal,
+    // a folder) might never answer or hold no data, and gives a descriptor that is not open.
+    static FileDescriptor OpenRegular(const std::string& path);
     ~FileDescriptor();
     FileDescriptor(FileDescriptor&& other) noexcept;
     FileDescriptor& operator=(FileDescriptor&& other) noexcept;

@@ -14,11 +14,6 @@ namespace rovik {
 namespace {
 constexpr unsigned kPermissions = 0644;
 constexpr std::size_t kChunk = 4096;
-
-bool IsRegular(const FileDescriptor& file) {
-    struct stat status {};
-    return ::fstat(file.Get(), &status) == 0 && S_ISREG(status.st_mode);
-}
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> FileSystem::ReadAll(const std::string& path) {
@@ -41,8 +36,8 @@ std::optional<std::vector<std::uint8_t>> FileSystem::ReadAll(const std::string& 
 
 std::optional<std::vector<std::uint8_t>> FileSystem::ReadStart(const std::string& path,
                                                                std::size_t count) {
-    FileDescriptor file(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (!file.IsOpen() || !IsRegular(file)) {
+    FileDescriptor file = FileDescriptor::OpenRegular(path);
+    if (!file.IsOpen()) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(count);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
+#include "platform/FileDescriptor.h"
 #include "platform/Transport.h"
 
 namespace rovik {
@@ -12,11 +12,6 @@ namespace rovik {
 // dropped, since a recording takes no commands.
 class RecordingFile : public Transport {
 public:
-    RecordingFile() = default;
-    ~RecordingFile() override;
-    RecordingFile(const RecordingFile&) = delete;
-    RecordingFile& operator=(const RecordingFile&) = delete;
-
     // False when the path names no regular file that can be read.
     bool Open(const std::string& path);
 
@@ -25,7 +20,7 @@ public:
     bool WriteAll(const std::uint8_t* bytes, std::size_t count) override;
 
 private:
-    std::FILE* file = nullptr;
+    FileDescriptor file;
 };
 
 }  // namespace rovik

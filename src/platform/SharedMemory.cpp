@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace rovik {
 
@@ -35,15 +36,18 @@ bool SharedMemory::OpenAndLock() {
         createError = errno;
         return false;
     }
-    // The lock dies with its process, so only a live instance can hold it.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        owner = true;
-        if (::ftruncate(fd, static_cast<off_t>(size)) != 0) {
-            createError = errno;
-            return false;
-        }
-    } else {
+    // The lock dies with its process, so only a live instance can hold it. The block of a
+    // live instance is its own: this one is not mapped, so nothing here can clear or
+    // overwrite it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         createError = errno == EWOULDBLOCK ? kAlreadyExists : errno;
+        ::close(std::exchange(fd, -1));
+        return false;
+    }
+    owner = true;
+    if (::ftruncate(fd, static_cast<off_t>(size)) != 0) {
+        createError = errno;
+        return false;
     }
     return true;
 }

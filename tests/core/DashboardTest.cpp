@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "PtyBox.h"
 #include "TempFolder.h"
@@ -10,6 +14,7 @@
 #include "core/app/CommandLine.h"
 #include "core/app/Dashboard.h"
 #include "core/values/PreferredSourceTable.h"
+#include "support/ChildProcess.h"
 
 using namespace rovik;
 
@@ -78,6 +83,37 @@ TEST_F(DashboardTest, AnEngineFileThatFailsToLoadIsReportedAndThenNamesNone) {
     CopyEngineFile("cat.eng");
     EXPECT_TRUE(dashboard.ChangeEngineFile(folder.File("cat.eng")));
     EXPECT_EQ(dashboard.CurrentSettings().engineFileName, folder.File("cat.eng"));
+}
+
+// Only a regular file is played: a pipe or a terminal would hold the link, and then the exit.
+// Each runs in a process of its own, which its alarm ends if it blocks.
+TEST_F(DashboardTest, ARecordingThatIsNoRegularFileFailsAtOnceAndNeverBlocks) {
+    ASSERT_EQ(::mkfifo(folder.File("pipe.rvk").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder.File("folder.rvk"));
+    std::ofstream(folder.File("drive.rvk"), std::ios::binary) << "Raw Log\r\n";
+    PtyBox terminal;
+    const std::pair<std::string, bool> cases[] = {{folder.File("pipe.rvk"), false},
+                                                  {terminal.device, false},
+                                                  {folder.File("folder.rvk"), false},
+                                                  {folder.File("drive.rvk"), true}};
+    for (const auto& [path, plays] : cases) {
+        test::ChildProcess run(
+            [&path = path, plays = plays](test::ChildProcess&) {
+                Dashboard playing("/RovikDemoTest-" + std::to_string(::getpid()));
+                playing.Start(CommandLine("rovik demo=" + path));
+                const LinkReader& link = *playing.Link();
+                const bool failedAtOnce = link.GetStatus() == LinkStatus::PortFailure;
+                for (int tick = 0; tick < 100 && link.GetByteCount() == 0; ++tick) {
+                    playing.Tick();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                }
+                const bool played = link.GetByteCount() > 0;
+                playing.Shutdown();
+                return failedAtOnce != plays && played == plays ? 0 : 1;
+            },
+            10);
+        EXPECT_EQ(run.Wait(), 0) << path;
+    }
 }
 
 // Only a USB or Wi-Fi box is asked, every fifty ticks, for the fuel and distance totals.

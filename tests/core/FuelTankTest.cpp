@@ -98,7 +98,7 @@ TEST(FuelTank, WholeGallonsStayWithinWhatTheDialogTakes) {
     }
 }
 
-TEST(FuelTank, ANewTankIsFullInItsOwnFileAndAnUnreadableOneIsFullNow) {
+TEST(FuelTank, ANewTankIsFullInItsOwnFileAndAMissingOrUnreadableOneIsFullNow) {
     TempFolder folder;
     WorkingFolder inside(folder.Path());
     FuelTank first;
@@ -109,6 +109,11 @@ TEST(FuelTank, ANewTankIsFullInItsOwnFileAndAnUnreadableOneIsFullNow) {
     second.StartNew(Date(2014, 7, 14), {2000.0, 20.0, 900.0});
     EXPECT_EQ(second.Path(), "Tnk73533436001.trp");
     EXPECT_EQ(TankFile::Read(first.Path()), (FillBaseline{500.0, 1000.0}));
+
+    // A missing file is made again, so the fill is still there at the next start.
+    FuelTank moved;
+    moved.Open("moved.trp", {3000.0, 30.0, 1500.0});
+    EXPECT_EQ(TankFile::Read("moved.trp"), (FillBaseline{1500.0, 3000.0}));
 
     ASSERT_TRUE(AtomicFile::Write("short.trp", {1, 2, 3}));
     FuelTank damaged;

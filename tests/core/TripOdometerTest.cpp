@@ -66,18 +66,22 @@ TEST(TripOdometer, FinishingAddsTheTripToTheHistoryAndStartsAgain) {
     EXPECT_EQ(odometer.Baseline(), (Totals{1200.0, 103.0, 520.0}));
 }
 
-TEST(TripOdometer, OpeningAFileItCannotReadCountsFromNowAndMakesNoFile) {
+TEST(TripOdometer, AMissingTripFileIsMadeAgainSoTheTripLastsTheNextStart) {
     TempFolder folder;
     TripOdometer odometer;
-    odometer.Open(folder.File("gone.trp"), kStart);
-    EXPECT_EQ(odometer.Baseline(), kStart);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("gone.trp")));
+    odometer.Open(folder.File("moved.trp"), kStart);
+    EXPECT_EQ(TripFile::Read(folder.File("moved.trp")), kStart);
+    const Totals later{1100.0, 102.0, 510.0};
+    TripOdometer nextStart;
+    nextStart.Open(folder.File("moved.trp"), later);
+    EXPECT_EQ(nextStart.Values(later).distance, 100.0);
+
     odometer.Open("", kStart);
     EXPECT_EQ(odometer.Baseline(), kStart);
-
-    ASSERT_TRUE(TripFile::Write(folder.File("kept.trp"), {900.0, 90.0, 400.0}));
-    odometer.Open(folder.File("kept.trp"), kStart);
-    EXPECT_EQ(odometer.Values(kStart).distance, 100.0);
+    ASSERT_TRUE(AtomicFile::Write(folder.File("short.trp"), {1, 2, 3}));
+    odometer.Open(folder.File("short.trp"), kStart);
+    EXPECT_EQ(odometer.Baseline(), kStart);
+    EXPECT_EQ(AtomicFile::Read(folder.File("short.trp")), (Bytes{1, 2, 3}));
 }
 
 // At a first start the totals are all 0 until the vehicle reports them.

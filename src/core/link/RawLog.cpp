@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace rovik {
 
@@ -26,6 +30,13 @@ RawLog::~RawLog() {
 
 std::string RawLog::FileNameFor(const std::string& typed) {
     return EndsWithExtension(typed) ? typed : typed + std::string(kExtension);
+}
+
+bool RawLog::WouldReplaceRecording() const {
+    const std::size_t headerLength = std::strlen(kHeader);
+    std::optional<std::vector<std::uint8_t>> start =
+        FileSystem::ReadStart(FileNameFor(FileName()), headerLength + 1);
+    return start && start->size() > headerLength;
 }
 
 bool RawLog::Start() {

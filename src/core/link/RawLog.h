@@ -24,6 +24,9 @@ public:
     // The name a typed one is recorded under: ".rvk" added unless it already ends so.
     static std::string FileNameFor(const std::string& typed);
 
+    // Whether Start would empty an earlier recording: the file it would make holds more
+    // than the header.
+    bool WouldReplaceRecording() const;
     // Creates the file anew (an existing one is emptied) and writes the header; false, and
     // still off, when the file cannot be made.
     bool Start();

@@ -28,9 +28,14 @@ void FuelTank::StartNew(const std::tm& now, const Totals& current) {
 void FuelTank::Open(std::string tankFilePath, const Totals& current) {
     path = std::move(tankFilePath);
     std::optional<FillBaseline> kept = TankFile::Read(path);
-    // A file that exists but cannot be read is left alone.
-    awaitingTotals = !kept && !FileSystem::Exists(path) && !AllKnown(FilledAt(current));
     baseline = kept.value_or(FilledAt(current));
+    // A file that exists but cannot be read is left alone. A missing one is made again from
+    // the totals the tank counts from, or it would be full again at every start.
+    const bool missing = !kept && !FileSystem::Exists(path);
+    awaitingTotals = missing && !AllKnown(baseline);
+    if (missing && !awaitingTotals && !path.empty()) {
+        TankFile::Write(path, baseline);
+    }
 }
 
 void FuelTank::AdoptFirstTotals(const Totals& current) {

@@ -20,8 +20,8 @@ public:
 
     // A tank filled now, in a new file named after the time.
     void StartNew(const std::tm& now, const Totals& current);
-    // The tank kept in this file; when it cannot be read, a tank filled now, and no file is
-    // made.
+    // The tank kept in this file. A missing file is made again with a tank filled now (once
+    // the totals are known); one that cannot be read counts from now, untouched.
     void Open(std::string tankFilePath, const Totals& current);
     // A new tank, or one whose file did not exist yet, may be filled before the vehicle has
     // reported its totals: its fill then counts from each total as it first arrives.

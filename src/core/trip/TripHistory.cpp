@@ -1,6 +1,6 @@
 #include "core/trip/TripHistory.h"
 
-#include <cmath>
+#include <cstdio>
 
 #include "core/io/AtomicFile.h"
 #include "core/trip/TripText.h"
@@ -8,10 +8,15 @@
 namespace rovik {
 
 namespace {
-constexpr const char* kRowTemplate = "##/##/##,     #.#,   #:##,   #.#,   #.#,  #.#\r\n";
+// The year's last two digits, "09" for 2009.
+std::string ShortYear(int year) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%.2d", (year % 100 + 100) % 100);
+    return text;
+}
 
-void Place(std::string& row, std::size_t first, std::size_t last, const std::string& text) {
-    row.replace(first, last - first + 1, TripText::Fit(text, last - first + 1));
+std::string Tenths(double value, std::size_t width) {
+    return TripText::Fit(TripText::OneDecimal(value), width);
 }
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) {
@@ -31,17 +36,15 @@ std::string TripHistory::Header() {
 }
 
 std::string TripHistory::Row(const std::tm& ended, const TripValues& trip) {
-    std::string row = kRowTemplate;
-    Place(row, 0, 1, std::to_string(ended.tm_mon + 1));
-    Place(row, 3, 4, std::to_string(ended.tm_mday));
-    Place(row, 6, 7, std::to_string(ended.tm_year + 1900));
-    Place(row, 9, 16, TripText::OneDecimal(trip.distance));
-    Place(row, 19, 21, TripText::WholeHours(trip.hours));
-    Place(row, 23, 24, TripText::Minutes(trip.hours));
-    Place(row, 26, 31, TripText::OneDecimal(trip.fuel));
-    Place(row, 33, 38, TripText::OneDecimal(trip.averageSpeed));
-    Place(row, 40, 44, TripText::OneDecimal(trip.mpg));
-    return row;
+    // Laid out as "##/##/##,     #.#,   #:##,   #.#,   #.#,  #.#". Built column by column, so
+    // a value wider than its column widens the row instead of losing digits.
+    std::string row = TripText::Fit(std::to_string(ended.tm_mon + 1), 2) + "/";
+    row += TripText::Fit(std::to_string(ended.tm_mday), 2) + "/";
+    row += ShortYear(ended.tm_year + 1900) + ",";
+    row += Tenths(trip.distance, 8) + ", ";
+    row += TripText::Fit(TripText::WholeHours(trip.hours), 3) + ":" + TripText::Minutes(trip.hours);
+    row += "," + Tenths(trip.fuel, 6) + "," + Tenths(trip.averageSpeed, 6) + ",";
+    return row + Tenths(trip.mpg, 5) + "\r\n";
 }
 
 bool TripHistory::Create(const std::string& path) {

@@ -21,9 +21,14 @@ void TripOdometer::StartNew(const std::tm& now, const Totals& current) {
 void TripOdometer::Open(std::string tripFilePath, const Totals& current) {
     path = std::move(tripFilePath);
     std::optional<Totals> kept = TripFile::Read(path);
-    // A file that exists but cannot be read is left alone.
-    awaitingTotals = !kept && !FileSystem::Exists(path) && !current.AllKnown();
     baseline = kept.value_or(current);
+    // A file that exists but cannot be read is left alone. A missing one is made again from
+    // the totals the trip starts at, or the trip would start over at every start.
+    const bool missing = !kept && !FileSystem::Exists(path);
+    awaitingTotals = missing && !current.AllKnown();
+    if (missing && !awaitingTotals && !path.empty()) {
+        TripFile::Write(path, baseline);
+    }
 }
 
 void TripOdometer::AdoptFirstTotals(const Totals& current) {

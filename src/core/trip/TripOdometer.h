@@ -18,8 +18,8 @@ public:
     // A new trip from the current totals, in a new file named after the time, with a new
     // history file.
     void StartNew(const std::tm& now, const Totals& current);
-    // The trip kept in this file; when it cannot be read, a trip from the current totals,
-    // and no file is made.
+    // The trip kept in this file. A missing file is made again with a trip from the current
+    // totals (once they are known); one that cannot be read counts from them, untouched.
     void Open(std::string tripFilePath, const Totals& current);
     // A new trip, or one whose file did not exist yet, may begin before the vehicle has
     // reported its totals (at a first start they are all 0): it then starts from each total

@@ -47,7 +47,7 @@ std::string TripText::Time(double hours) {
 
 std::string TripText::Fit(const std::string& text, std::size_t width) {
     if (text.size() >= width) {
-        return text.substr(text.size() - width);
+        return text;
     }
     return std::string(width - text.size(), ' ') + text;
 }

@@ -15,8 +15,8 @@ struct TripText {
     static std::string Minutes(double hours);
     // "H:MM".
     static std::string Time(double hours);
-    // The text right-aligned in width characters: padded with spaces on the left, or cut to
-    // its rightmost characters.
+    // The text right-aligned in width characters: padded with spaces on the left. A longer
+    // text is kept whole, so no digit of a large number is lost.
     static std::string Fit(const std::string& text, std::size_t width);
 };
 

@@ -32,7 +32,8 @@ static_assert(offsetof(SharedValueLayout, values) == 34816);
 static_assert(sizeof(SharedValueLayout) == 38912);
 
 // The value store's memory: the named shared block when the system gives it, otherwise a
-// private block of the same layout so the program still works on its own.
+// private block of the same layout so the program still works on its own. A second running
+// instance gets a private block: it must not clear or write the first one's values.
 class SharedValueBlock {
 public:
     explicit SharedValueBlock(const std::string& name = kSharedBlockName);

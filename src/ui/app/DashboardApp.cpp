@@ -1,5 +1,6 @@
 #include "ui/app/DashboardApp.h"
 
+#include <QSocketNotifier>
 #include <clocale>
 
 #include "core/app/CommandLine.h"
@@ -13,6 +14,10 @@ DashboardApp::DashboardApp(int& argc, char** argv) : QApplication(argc, argv) {
     std::setlocale(LC_NUMERIC, "C");
     setOrganizationName("Norvane Electronics");
     setApplicationName("Rovik");
+    if (endRequests.Descriptor() >= 0) {
+        auto* notifier = new QSocketNotifier(endRequests.Descriptor(), QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &DashboardApp::EndOnRequest);
+    }
 }
 
 int DashboardApp::Run() {
@@ -20,9 +25,21 @@ int DashboardApp::Run() {
     CommandLine commandLine(ToPath(arguments().join(' ')));
     frame = std::make_unique<CMainFrame>();
     frame->Main().Start(commandLine);
-    int result = exec();
+    // A request that came while a start-up message was showing has already ended its loop.
+    const int result = endRequested ? 0 : exec();
+    if (endRequested) {
+        frame->close();
+    }
     frame.reset();
     return result;
+}
+
+// Every event loop ends, a dialog's too, so nothing waits for the user; the frame then
+// closes as File Exit closes it.
+void DashboardApp::EndOnRequest() {
+    endRequests.Clear();
+    endRequested = true;
+    exit(0);
 }
 
 }  // namespace rovik

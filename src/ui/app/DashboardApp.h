@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "platform/TerminationSignals.h"
 #include "ui/app/CMainFrame.h"
 
 namespace rovik {
 
 // The application object: sets up Qt, keeps the lower-cased command line and creates the
-// frame.
+// frame. A request from the system to end the program (shutdown, logout, kill, Ctrl+C)
+// closes it as File Exit does, so the threads are joined and the files closed.
 class DashboardApp : public QApplication {
     Q_OBJECT
 public:
@@ -18,6 +20,10 @@ public:
     int Run();
 
 private:
+    void EndOnRequest();
+
+    TerminationSignals endRequests;
+    bool endRequested = false;
     std::unique_ptr<CMainFrame> frame;
 };
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -54,11 +55,21 @@ void RawLogDialog::StartLogging() {
         return;
     }
     log.SetFileName(ToPath(nameField->text()));
-    bool started = log.Start();
+    bool started = MayReplace() && log.Start();
     if (started) {
         nameField->setText(FromPath(log.FileName()));
     }
     ShowRecording(started);
+}
+
+bool RawLogDialog::MayReplace() {
+    if (!log.WouldReplaceRecording()) {
+        return true;
+    }
+    const QString name = FromPath(RawLog::FileNameFor(log.FileName()));
+    return QMessageBox::question(
+               this, windowTitle(), tr("%1 already holds a recording.\nReplace it?").arg(name),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void RawLogDialog::StopLogging() {

@@ -22,6 +22,8 @@ public:
 
 private:
     void StartLogging();
+    // Asks before an earlier recording is emptied; true when the log may start.
+    bool MayReplace();
     void StopLogging();
     void SelectFile();
     void ShowRecording(bool on);

@@ -1,3 +1,4 @@
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "core/link/RawLog.h"
@@ -71,4 +72,35 @@ TEST_F(RawLogDialogTest, TheChosenOrTypedNameIsKeptWhenTheDialogCloses) {
     Name().setText(Path("typed"));
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(log.FileName(), ToPath(Path("typed")));
+}
+
+// A file that holds no more than the header is no recording and goes without a question.
+TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
+    const QByteArray header = "Raw Log\r\n";
+    const QByteArray recording = header + "J80547891\r\n";
+    QFile earlier(Path("drive.rvk"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write(recording);
+    earlier.close();
+    log.SetFileName(ToPath(Path("drive")));
+    Open();
+    for (auto [answer, kept] : {std::pair{QMessageBox::No, true}, {QMessageBox::Yes, false}}) {
+        QString asked;
+        test::AnswerNext<QMessageBox>([&asked, answer = answer](QMessageBox& box) {
+            asked = box.text();
+            box.button(answer)->click();
+        });
+        ClickButton(*dialog, "S&tart");
+        EXPECT_EQ(asked, Path("drive.rvk") + " already holds a recording.\nReplace it?");
+        EXPECT_EQ(log.IsOn(), !kept);
+        EXPECT_EQ(Recording(), !kept);
+        earlier.open(QIODevice::ReadOnly);
+        EXPECT_EQ(earlier.readAll(), kept ? recording : header);
+        earlier.close();
+    }
+    ClickButton(*dialog, "St&op");
+    test::ModalCloser closer;
+    ClickButton(*dialog, "S&tart");
+    EXPECT_TRUE(log.IsOn());
+    EXPECT_EQ(closer.messages, QStringList());
 }
