@@ -58,22 +58,14 @@ TEST(Emulator, ASilentVehicleSendsNothingWhileTheBoxKeepsReporting) {
     for (BoxModel model : {BoxModel::Vx100, BoxModel::Vx101}) {
         TickedBox box(model);
         const rovik::test::FramedLink& read = box.read;
-        box.box.SetVehicleSilent(true);
         box.Run(kSecond);
-        EXPECT_EQ(read.vehicleMessages, 0);
-        EXPECT_EQ(read.reports, 1);
-        if (model == BoxModel::Vx100) {
-            EXPECT_EQ(read.Status(), LinkStatus::EngineSideFailure) << "the report says so";
-        }
-        box.box.SetVehicleSilent(false);
-        box.Run(kSecond);
-        EXPECT_EQ(read.Status(), LinkStatus::Ok);
         const int heard = read.vehicleMessages;
         const std::uint32_t counted = read.parts.box.Statistics().j1708GoodPackets;
+        EXPECT_GT(heard, 0);
         box.box.SetVehicleSilent(true);
         box.Run(kSecond);
         EXPECT_EQ(read.vehicleMessages, heard);
-        EXPECT_EQ(read.reports, 3);
+        EXPECT_EQ(read.reports, 2);
         EXPECT_EQ(read.parts.box.Statistics().j1708GoodPackets, counted);
         EXPECT_EQ(read.Status(), LinkStatus::EngineSideFailure);
         // A silent box sends nothing at all, not even what it is fed.
@@ -81,7 +73,7 @@ TEST(Emulator, ASilentVehicleSendsNothingWhileTheBoxKeepsReporting) {
         box.box.Send(BoxEncoder(model).Encode({128, 84, 110}));
         box.Run(kSecond);
         EXPECT_EQ(read.vehicleMessages, heard);
-        EXPECT_EQ(read.reports, 3);
+        EXPECT_EQ(read.reports, 2);
     }
 }
 
