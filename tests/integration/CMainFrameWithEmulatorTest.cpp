@@ -1,51 +1,48 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "Waiting.h"
+#include "core/Described.h"
 #include "core/app/CommandLine.h"
 #include "core/app/SettingsFile.h"
+#include "core/link/BoxPollCycle.h"
+#include "platform/SerialPortFinder.h"
+#include "support/FramedLink.h"
+#include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/link/AdvancedVxbDialog.h"
+#include "ui/link/CommunicationSettingsDialog.h"
+#include "ui/link/IpSettingsDialog.h"
+#include "ui/link/LinkDialogSupport.h"
+#include "ui/logging/DataLogDialog.h"
+#include "ui/logging/DataLogStatus.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/TankMinderPanel.h"
+#include "ui/params/PidSnifferDialog.h"
+#include "vxbsim/DemoDrive.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/J1587Item.h"
 #include "vxbsim/PtyEndpoint.h"
+#include "vxbsim/TcpEndpoint.h"
 
 using namespace rovik;
-using rovik::test::ModalCloser;
-using rovik::test::UniqueBlock;
+using namespace rovik::test;
 
 namespace {
-// The engine's totals, then road speed: a frame is only known to be whole when the next one
-// begins.
-std::string TotalsFrame(double miles, double hours, double gallons) {
-    vxbsim::Message message = {128};
-    for (const vxbsim::Message& item : {vxbsim::J1587Item::Counted(245, miles, 0.1, 4),
-                                        vxbsim::J1587Item::Counted(247, hours, 0.05, 4),
-                                        vxbsim::J1587Item::Counted(250, gallons, 0.125, 4)}) {
-        message.insert(message.end(), item.begin(), item.end());
-    }
-    const vxbsim::BoxEncoder serial(vxbsim::BoxModel::Vx100);
-    return serial.Encode(message) + serial.Encode({128, 84, 110});
-}
-
-std::string ValueOf(const ReadoutPanel& panel, const std::string& caption) {
-    for (const ReadoutText::Field& field : panel.Fields()) {
-        if (field.caption == caption) {
-            return field.value;
-        }
-    }
-    return "(not shown)";
-}
-
-// The program as the user runs it, in the test's folder, on the emulated serial box.
-class RunningProgram {
-public:
+// The program as the user runs it, in the current folder.
+struct RunningProgram {
     RunningProgram() : frame(UniqueBlock()) {
         ModalCloser closer;
         frame.Main().Start(CommandLine("rovik"));
@@ -64,13 +61,6 @@ public:
         QTest::qWait(50);
         Activate();
     }
-    OdometerPanel& Odometer() { return Find<OdometerPanel>(); }
-    TankMinderPanel& TankMinder() { return Find<TankMinderPanel>(); }
-    bool Shows(const ReadoutPanel& panel, const std::string& caption, const std::string& value) {
-        return QTest::qWaitFor([&] { return ValueOf(panel, caption) == value; }, 5000);
-    }
-
-private:
     template <typename Kind>
     Kind& Find() {
         for (Panel* panel : Main().Panels()) {
@@ -84,17 +74,64 @@ private:
     CMainFrame frame;
 };
 
-struct CMainFrameWithEmulator : ::testing::Test {
-    CMainFrameWithEmulator() {
-        previous = QDir::currentPath();
+// Every caption of a readout panel with its value, each between bars.
+std::string Shown(const ReadoutPanel& panel) {
+    std::string shown = "|";
+    for (const ReadoutText::Field& field : panel.Fields()) {
+        shown += field.caption + " " + field.value + "|";
+    }
+    return shown;
+}
+
+// Expects the panel to come to show these fields, in this order, within five seconds.
+void Shows(const ReadoutPanel& panel, const std::string& fields) {
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Shown(panel).find("|" + fields + "|") != std::string::npos; }, 5000))
+        << Shown(panel);
+}
+
+// The engine's totals as a serial box frames them, then road speed: a frame is only known to
+// be whole when the next one begins.
+std::string TotalsFrame(double miles, double hours, double gallons) {
+    vxbsim::Message message = {128};
+    for (const vxbsim::Message& item : {vxbsim::J1587Item::Counted(245, miles, 0.1, 4),
+                                        vxbsim::J1587Item::Counted(247, hours, 0.05, 4),
+                                        vxbsim::J1587Item::Counted(250, gallons, 0.125, 4)}) {
+        message.insert(message.end(), item.begin(), item.end());
+    }
+    const vxbsim::BoxEncoder serial(vxbsim::BoxModel::Vx100);
+    return serial.Encode(message) + serial.Encode({128, 84, 110});
+}
+
+// A Wi-Fi box on a loopback port, which drops off the network when it goes.
+struct WifiBox {
+    explicit WifiBox(std::uint16_t port = 0) : server(port) { box.Start(); }
+    vxbsim::TcpEndpoint server;
+    vxbsim::Emulator box{vxbsim::BoxModel::Vx150, server, 20};
+};
+
+// Chooses the Wi-Fi box at this port in the dialog and waits until it streams.
+void ChooseWifiBox(QWidget& dialog, std::uint16_t port) {
+    Click(dialog, "VX150 Wifi");
+    AnswerNext<IpSettingsDialog>([port](IpSettingsDialog& settings) {
+        Labelled(settings, "IP Address").setText("127.0.0.1");
+        Labelled(settings, "IP Port").setText(QString::number(port));
+        settings.accept();
+    });
+    Click(dialog, "Customize IP Settings");
+    EXPECT_TRUE(StatusReaches(dialog, "Ok"));
+}
+
+// A folder of the test's own to run in, and a serial box on a pseudo-terminal that sends only
+// what the test gives it.
+struct WithEmulator : ::testing::Test {
+    WithEmulator() {
         QDir::setCurrent(folder.path());
         box.SetScripted(true);
         box.Start();
-        Settings settings;
         settings.portName = pty.DevicePath();
-        EXPECT_TRUE(SettingsFile().Write(settings));
     }
-    ~CMainFrameWithEmulator() override {
+    ~WithEmulator() override {
         box.Stop();
         QDir::setCurrent(previous);
     }
@@ -104,14 +141,15 @@ struct CMainFrameWithEmulator : ::testing::Test {
     char* argv[2] = {name, nullptr};
     QApplication app{argc, argv};
     QTemporaryDir folder;
-    QString previous;
+    const QString previous = QDir::currentPath();
     vxbsim::PtyEndpoint pty;
     vxbsim::Emulator box{vxbsim::BoxModel::Vx100, pty, 20};
+    Settings settings;
 };
 }  // namespace
 
-TEST_F(CMainFrameWithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurviveARestart) {
-    ASSERT_TRUE(pty.IsOpen());
+TEST_F(WithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurviveARestart) {
+    ASSERT_TRUE(SettingsFile().Write(settings));
     {
         RunningProgram dashboard;
         box.Send(TotalsFrame(1000.0, 100.0, 500.0));
@@ -123,14 +161,9 @@ TEST_F(CMainFrameWithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurv
         dashboard.NewPanel(ownEconomy);
 
         box.Send(TotalsFrame(1100.0, 105.0, 520.0));
-        EXPECT_TRUE(dashboard.Shows(dashboard.Odometer(), "Distance", "100.0"));
-        EXPECT_EQ(ValueOf(dashboard.Odometer(), "Fuel"), "20.0");
-        EXPECT_EQ(ValueOf(dashboard.Odometer(), "Time"), "5:00");
-        EXPECT_EQ(ValueOf(dashboard.Odometer(), "Speed"), "20.0");
-        EXPECT_EQ(ValueOf(dashboard.Odometer(), "Economy"), "5.0");
-        EXPECT_TRUE(dashboard.Shows(dashboard.TankMinder(), "Fuel", "80.0"));
-        EXPECT_EQ(ValueOf(dashboard.TankMinder(), "This Tank"), "5.0");
-        EXPECT_EQ(ValueOf(dashboard.TankMinder(), "To Empty"), "400");
+        Shows(dashboard.Find<OdometerPanel>(),
+              "Distance 100.0|Fuel 20.0|Time 5:00|Speed 20.0|Economy 5.0");
+        Shows(dashboard.Find<TankMinderPanel>(), "To Empty 400|Fuel 80.0|This Tank 5.0");
         dashboard.Main().SaveScreen();
     }
 
@@ -138,10 +171,204 @@ TEST_F(CMainFrameWithEmulator, AnOdometerAndATankMinderCountATripAndATankAndSurv
     RunningProgram restarted;
     ASSERT_EQ(restarted.Main().Panels().size(), 2u);
     EXPECT_EQ(restarted.Main().State().Totals().Current(), (rovik::Totals{1100.0, 105.0, 520.0}));
-    EXPECT_EQ(ValueOf(restarted.Odometer(), "Distance"), "100.0");
-    EXPECT_EQ(ValueOf(restarted.TankMinder(), "Fuel"), "80.0");
+    Shows(restarted.Find<OdometerPanel>(), "Distance 100.0");
+    Shows(restarted.Find<TankMinderPanel>(), "Fuel 80.0");
 
     box.Send(TotalsFrame(1150.0, 106.0, 530.0));
-    EXPECT_TRUE(restarted.Shows(restarted.Odometer(), "Distance", "150.0"));
-    EXPECT_TRUE(restarted.Shows(restarted.TankMinder(), "Fuel", "70.0"));
+    Shows(restarted.Find<OdometerPanel>(), "Distance 150.0");
+    Shows(restarted.Find<TankMinderPanel>(), "Fuel 70.0");
+}
+
+// The program set to log road and engine speed every second from its start.
+TEST_F(WithEmulator, ALogStartedWithTheProgramWritesTheDrivesValuesUntilStopped) {
+    QFile::copy(ROVIK_SUPPLIED_DIR "/PARAMTRS.DAT", "PARAMTRS.DAT");
+    settings.automaticallyStartLog = true;
+    settings.dataLog = {1, {84, 190}, "drive.txt", false};
+    ASSERT_TRUE(SettingsFile().Write(settings));
+    RunningProgram program;
+    CMainFrame& frame = program.frame;
+    EXPECT_EQ(frame.windowTitle(), "Rovik - Logging drive.txt");
+    // The engine at 55 mph and 1450 rpm, twice: a frame is only whole once the next begins.
+    const vxbsim::Message engine = {128, 84, 110, 190, 0xA8, 0x16};
+    box.Send(vxbsim::BoxEncoder(vxbsim::BoxModel::Vx100).Encode(engine) +
+             vxbsim::BoxEncoder(vxbsim::BoxModel::Vx100).Encode(engine));
+    auto lines = [] {
+        QFile file("drive.txt");
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromLatin1(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines().size() >= 4; }, 10000));
+    EXPECT_EQ(lines().mid(0, 2), (QStringList{"Log File", R"("Hr","Min","Sec","SPEED","TACH",)"}));
+    for (const QString& line : lines().mid(2)) {
+        EXPECT_TRUE(line.contains(QRegularExpression(R"(^\d+,\d+,\d+,55\.0,1450\.0,$)")))
+            << line.toStdString();
+    }
+
+    // A file that goes is said so in the status bar, and recording goes on.
+    QFile::remove("drive.txt");
+    const auto* status = frame.statusBar()->findChild<DataLogStatus*>();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return status->text().startsWith("Data log: cannot write to drive.txt"); }, 3000));
+
+    AnswerNext<DataLogDialog>([](DataLogDialog& dialog) {
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            if (button->text() == "St&op" || button->text() == "&Automatically Start Log") {
+                button->click();
+            }
+        }
+        dialog.accept();
+    });
+    frame.findChild<QAction*>("dataLogging")->trigger();
+    EXPECT_EQ(frame.windowTitle(), "Rovik");
+    EXPECT_FALSE(SettingsFile().Read().automaticallyStartLog);
+}
+
+TEST_F(WithEmulator, AWifiBoxChosenInTheWindowIsKeptInTheSettingsUnlessThePortIsCom0) {
+    settings.portName = "/dev/rovik-no-such-port";
+    ASSERT_TRUE(SettingsFile().Write(settings));
+    WifiBox wifi;
+    RunningProgram program;
+    AnswerNext<CommunicationSettingsDialog>([&](CommunicationSettingsDialog& dialog) {
+        ChooseWifiBox(dialog, wifi.server.Port());
+        dialog.accept();
+    });
+    program.Main().EditCommunications();
+    const Settings kept = SettingsFile().Read();
+    EXPECT_EQ(kept.connectionType, ConnectionType::Vx150Wifi);
+    EXPECT_EQ(kept.ipAddress, "127.0.0.1");
+    EXPECT_EQ(kept.tcpPort, wifi.server.Port());
+
+    program.Main().State().CurrentSettings().portName = "COM0";
+    AnswerNext<CommunicationSettingsDialog>([&](CommunicationSettingsDialog& dialog) {
+        Click(dialog, "VX101 USB");
+        dialog.accept();
+    });
+    program.Main().EditCommunications();
+    EXPECT_EQ(SettingsFile().Read().connectionType, ConnectionType::Vx150Wifi) << "nothing kept";
+}
+
+TEST_F(WithEmulator, RestartPortReconnectsAWifiBoxThatDropped) {
+    auto wifi = std::make_unique<WifiBox>();
+    const std::uint16_t port = wifi->server.Port();
+    RunningLink running;
+    CommunicationSettingsDialog dialog(running.link, running.parts.box, {"COM0"},
+                                       SerialPortFinder("/rovik-none", "/rovik-none"));
+    ChooseWifiBox(dialog, port);
+    wifi.reset();
+    EXPECT_TRUE(StatusReaches(dialog, "PC Port Failure"));
+    wifi = std::make_unique<WifiBox>(port);
+    Click(dialog, "Restart Port");
+    EXPECT_TRUE(StatusReaches(dialog, "Ok"));
+}
+
+TEST_F(WithEmulator, TheAdvancedRoundAsksTheUsbBoxInOrderAndShowsItsAnswers) {
+    vxbsim::PtyEndpoint usbPty;
+    vxbsim::Emulator usb(vxbsim::BoxModel::Vx101, usbPty, 20);
+    usb.Start();
+    TestLink parts(UniqueBlock());
+    parts.link.SetPortName(usbPty.DevicePath());
+    parts.link.SetConnectionType(ConnectionType::Vx101Usb);
+    parts.link.SetTransmitDelay(1);
+    LinkThreads threads(parts.link);
+    threads.Start();
+    AdvancedVxbDialog dialog(parts.link, parts.box, 1);
+    EXPECT_EQ(dialog.Timer().interval() * BoxPollCycle::kSteps, 6500);
+    // The ticks are driven here rather than by the timer, each once the last command left.
+    for (int step = 0; step < BoxPollCycle::kSteps; ++step) {
+        dialog.Tick();
+        ASSERT_TRUE(WaitFor(threads, [&] { return parts.link.QueuedByteCount() == 0; }));
+    }
+    auto asked = [&] {
+        std::string commands = usb.Received();
+        std::erase(commands, 'V');
+        return commands;
+    };
+    EXPECT_TRUE(WaitFor(threads, [&] { return asked() == "ZR0001\n\rR0006\n\r?Z?Z?"; })) << asked();
+    ASSERT_TRUE(WaitFor(threads, [&] { return parts.box.Registers().Get(6) == 10; }));
+    dialog.Tick();
+    EXPECT_EQ(FieldText(dialog, "VXB Version"), "VXBSIM 1.0");
+    EXPECT_EQ(FieldText(dialog, "CAN Cycle Size"), "    10");
+    EXPECT_EQ(FieldText(dialog, "Bit Gap"), "    12");
+    threads.Stop();
+}
+
+// The sniffer on two minutes of the emulator's drive, with a parameter for engine speed only.
+TEST_F(WithEmulator, TheSnifferListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
+    FramedLink read(ConnectionType::Vx100Serial);
+    read.Feed(vxbsim::DemoDrive::Record(2));
+    read.Flush();
+    LiveValues& values = read.parts.values;
+    std::unique_ptr<ParameterTable> table = TableOf({{"TACH", 190}});
+    PidSnifferDialog dialog(*table, &values);
+    ShowActive(dialog);
+    QListWidget& list = ListOf(dialog);
+    auto row = [&list](unsigned pid) {
+        return list.findItems(QString::asprintf("PID %3u ", pid), Qt::MatchStartsWith).value(0);
+    };
+
+    // In number order, the derived numbers by their own names, the others by their
+    // components', each with its raw value; the brakes send no road speed, so no 7.
+    EXPECT_TRUE(QFontInfo(list.font()).fixedPitch());
+    EXPECT_EQ(row(7), nullptr);
+    const std::pair<unsigned, const char*> lines[] = {
+        {13, "PID  13   Transmission Mode (DERIVED)     Undefined"},
+        {110, "PID 110   Engine Coolant Temperature      Undefined"},
+        {190, "PID 190   Engine Speed                    Defined  "},
+        {412, "PID 412   EGR Exhaust Gas Temperature     Undefined"},
+        {504, "PID 504   Max Trans Temp (DERIVED)        Undefined"},
+    };
+    int previous = -1;
+    for (const auto& [pid, start] : lines) {
+        ASSERT_NE(row(pid), nullptr) << pid;
+        EXPECT_EQ(row(pid)->text(), start + QString::asprintf("%9.1f", values.GetValue(pid)));
+        EXPECT_GT(list.row(row(pid)), previous);
+        previous = list.row(row(pid));
+    }
+
+    // The caption and text of the message that the action brings up.
+    auto messageAfter = [](const std::function<void()>& action) {
+        QString told;
+        AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+            told = box.windowTitle() + ": " + box.text();
+            box.accept();
+        });
+        action();
+        return told.remove("Automatic PID Definition: ");
+    };
+    auto add = [&](unsigned pid) {
+        list.setCurrentItem(row(pid));
+        ClickButton(dialog, "&Add Parameter Definition");
+    };
+    // As the system sends a double click: a click, then the second press as a double click.
+    auto doubleClick = [&](unsigned pid) {
+        const QPoint at = list.visualItemRect(row(pid)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    };
+    EXPECT_EQ(messageAfter([&] { ClickButton(dialog, "&Add Parameter Definition"); }),
+              "Please select a PID to add.");
+    EXPECT_EQ(messageAfter([&] { add(190); }), "Parameter is already defined.");
+    EXPECT_EQ(messageAfter([&] { doubleClick(117); }),
+              "Automatic definition is not available for this PID.");
+    // The added definition is road speed's row in full.
+    doubleClick(84);
+    ASSERT_EQ(table->Size(), 2u);
+    EXPECT_EQ(Described(table->At(1)), "Road Speed|SPEED|MPH|%.0f|84|0..90|0 0 / 55 75|0 x 1");
+    EXPECT_EQ(SelectedEntries(list), QStringList{row(84)->text()});
+    EXPECT_TRUE(row(84)->text().contains("  Defined  "));
+
+    // Nothing is added that the file could not keep.
+    while (!table->IsFull()) {
+        table->Append(std::make_unique<Parameter>());
+    }
+    EXPECT_EQ(messageAfter([&] { add(100); }),
+              "PARAMTRS.DAT keeps at most 255 parameters. Please delete one in the Parameter "
+              "Editor before adding another.");
+    // Sniff Again lists what arrived since, keeping the choice.
+    values.Store().StoreValue(kEngineSlot, 120, 150.0f);
+    ClickButton(dialog, "&Sniff Again");
+    ASSERT_NE(row(120), nullptr);
+    EXPECT_EQ(SelectedEntries(list), QStringList{row(100)->text()});
+    QTest::keyClick(&list, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

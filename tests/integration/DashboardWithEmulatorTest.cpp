@@ -14,32 +14,33 @@
 #include "vxbsim/PtyEndpoint.h"
 
 using namespace rovik;
-using rovik::test::UniqueBlock;
-using rovik::test::WaitFor;
 
 namespace {
-// Up to the failure mode's column: what a line says apart from its date and time.
-constexpr std::size_t kBeforeTime = 64;
-
-// The lines of a text, each ended by "\r\n" and cut before its date and time, in order.
-std::vector<std::string> Beginnings(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos;
-         at = end + 2) {
-        lines.push_back(text.substr(at, std::min(end - at, kBeforeTime)));
+// What each line says before its date and time (up to the failure mode's column), sorted.
+std::vector<std::string> Beginnings(std::vector<std::string> lines) {
+    for (std::string& line : lines) {
+        line.resize(std::min<std::size_t>(line.size(), 64));
     }
     std::sort(lines.begin(), lines.end());
     return lines;
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+// The history file's header and its "\r\n"-ended lines.
+std::pair<std::string, std::vector<std::string>> History() {
+    std::ifstream in("DIAGNOSTICS.TXT", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::size_t header = std::min(text.size(), DiagnosticHistory::kHeader.size());
+    std::vector<std::string> lines;
+    for (std::size_t at = header, end; (end = text.find("\r\n", at)) != std::string::npos;
+         at = end + 2) {
+        lines.push_back(text.substr(at, end - at));
+    }
+    return {text.substr(0, header), lines};
 }
 }  // namespace
 
 // The dashboard, started on a USB box whose controllers report faults on both links: an
-// active and an inactive J1587 fault, and two engine faults that go as a multi-packet DM1.
+// active and an inactive J1587 fault, and engine faults that go as a multi-packet DM1.
 TEST(DashboardWithEmulator, ListsFaultsOfBothLinksAndKeepsTheActiveOnesInTheHistory) {
     TempFolder folder;
     WorkingFolder inside(folder.Path());
@@ -60,17 +61,17 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksAndKeepsTheActiveOnesInTheHist
     box.RaiseFault(vxbsim::J1587Fault{.mid = 136, .code = 110, .fmi = 0, .occurrences = 1});
     box.Start();
 
-    Dashboard dashboard(UniqueBlock());
+    Dashboard dashboard(test::UniqueBlock());
     dashboard.Start(CommandLine("rovik"));
-    ASSERT_EQ(ReadAll("DIAGNOSTICS.TXT"), DiagnosticHistory::kHeader);
+    ASSERT_EQ(History(), std::make_pair(DiagnosticHistory::kHeader, std::vector<std::string>{}));
     FaultCollector& faults = dashboard.Faults();
     LinkThreads& threads = *dashboard.Threads();
-    ASSERT_TRUE(WaitFor(
+    ASSERT_TRUE(test::WaitFor(
         threads, [&] { return faults.Count() >= 6; }, 20));
     // Two more rounds of reports are repeats of the same faults.
     const ValueStore& store = dashboard.Values()->Store();
     const std::uint32_t seen = store.SlotUpdateCount(kEngineSlot, 110);
-    ASSERT_TRUE(WaitFor(
+    ASSERT_TRUE(test::WaitFor(
         threads, [&] { return store.SlotUpdateCount(kEngineSlot, 110) >= seen + 2; }, 20));
     dashboard.Shutdown();
     box.Stop();
@@ -84,18 +85,13 @@ TEST(DashboardWithEmulator, ListsFaultsOfBothLinksAndKeepsTheActiveOnesInTheHist
     };
     std::vector<std::string> listed = active;
     listed.push_back("TRN SID     2 14 C2 Solenoid Valve              Special Error   ");
-    std::sort(listed.begin(), listed.end());
     const FaultCollector::Recent recent = faults.RecentFaults();
-    std::string list;
-    for (const std::string& line : recent.lines) {
-        list += line + "\r\n";
-    }
-    EXPECT_EQ(Beginnings(list), listed);
+    EXPECT_EQ(Beginnings(recent.lines), Beginnings(listed));
     EXPECT_EQ(recent.runningTotal, 6u);
     EXPECT_EQ(std::count_if(recent.lines.begin(), recent.lines.end(),
                             [](const std::string& l) { return l.ends_with("** INACTIVE **"); }),
               1);
-    const std::string history = ReadAll("DIAGNOSTICS.TXT");
-    ASSERT_TRUE(history.starts_with(DiagnosticHistory::kHeader));
-    EXPECT_EQ(Beginnings(history.substr(DiagnosticHistory::kHeader.size())), active);
+    const auto [header, lines] = History();
+    EXPECT_EQ(header, DiagnosticHistory::kHeader);
+    EXPECT_EQ(Beginnings(lines), active);
 }

@@ -46,11 +46,8 @@ bool Eventually(Condition done, int seconds) {
 
 // ODOMETER.DAT holding the same value for each of its three totals.
 std::string OdometerFile(double each) {
-    std::string bytes(24, '\0');
-    for (int i = 0; i < 3; ++i) {
-        std::memcpy(bytes.data() + 8 * i, &each, sizeof each);
-    }
-    return bytes;
+    const double totals[3] = {each, each, each};
+    return std::string(reinterpret_cast<const char*>(totals), sizeof totals);
 }
 
 // The total distance of ODOMETER.DAT, or 0 while it holds less.

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/WorkingFolder.h"
 #include "core/app/CommandLine.h"
 #include "ui/ModalCloser.h"
 #include "ui/app/CMainFrame.h"
@@ -17,27 +18,6 @@
 using namespace rovik;
 
 namespace {
-int argc = 1;
-char name[] = "rovik";
-char* argv[] = {name, nullptr};
-
-// A fresh working folder holding what is supplied beside the program, and nothing else.
-struct FirstStart : ::testing::Test {
-    FirstStart() : previous(QDir::currentPath()) {
-        QDir supplied(ROVIK_SUPPLIED_DIR);
-        for (const QString& file : supplied.entryList(QDir::Files)) {
-            EXPECT_TRUE(QFile::copy(supplied.filePath(file), folder.filePath(file)))
-                << file.toStdString();
-        }
-        QDir::setCurrent(folder.path());
-    }
-    ~FirstStart() override { QDir::setCurrent(previous); }
-
-    QApplication app{argc, argv};
-    QTemporaryDir folder;
-    QString previous;
-};
-
 // The first simple gauge of the screen that shows this PID.
 const SimpleGauge* GaugeFor(const MainWindow& main, unsigned pid) {
     for (const Panel* panel : main.Panels()) {
@@ -49,33 +29,35 @@ const SimpleGauge* GaugeFor(const MainWindow& main, unsigned pid) {
 }
 }  // namespace
 
-TEST_F(FirstStart, ShowsTheDefaultScreenInsideTheFirstWindowWithoutAMessage) {
-    CMainFrame frame("/RovikFirstStart-" + std::to_string(::getpid()));
-    frame.show();
-    test::ModalCloser closer;
-    frame.Main().Start(CommandLine("rovik demo=missing.rvk"));
-    QApplication::processEvents();
-    EXPECT_TRUE(closer.messages.isEmpty()) << closer.messages.join(" / ").toStdString();
-    EXPECT_TRUE(closer.dialogs.isEmpty()) << closer.dialogs.join(" / ").toStdString();
-    EXPECT_GT(frame.Main().Parameters().Size(), 30u);
-
-    const std::vector<Panel*>& panels = frame.Main().Panels();
-    EXPECT_EQ(panels.size(), 11u);
-    const QRect window = frame.Main().rect();
-    for (const Panel* panel : panels) {
-        EXPECT_TRUE(window.contains(panel->geometry()))
-            << panel->geometry().x() << "," << panel->geometry().y() << " "
-            << panel->geometry().width() << "x" << panel->geometry().height() << " outside "
-            << window.width() << "x" << window.height();
+// The demo drive that comes with the program plays on the default screen without a message.
+TEST(FirstStart, ShowsTheDefaultScreenInsideTheFirstWindowAndTheDemoDriveSetsTheTruckMoving) {
+    int argc = 1;
+    char name[] = "rovik";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    // A fresh working folder holding what is supplied beside the program, and nothing else.
+    QTemporaryDir folder;
+    QDir supplied(ROVIK_SUPPLIED_DIR);
+    for (const QString& file : supplied.entryList(QDir::Files)) {
+        ASSERT_TRUE(QFile::copy(supplied.filePath(file), folder.filePath(file)));
     }
-    frame.close();
-}
-
-TEST_F(FirstStart, TheDemoDriveSetsTheTruckMovingOnTheDefaultScreen) {
+    WorkingFolder inside(folder.path().toStdString());
     CMainFrame frame("/RovikFirstStart-" + std::to_string(::getpid()));
     frame.show();
     test::ModalCloser closer;
     frame.Main().Start(CommandLine("rovik demo=demo-drive.rvk"));
+    QApplication::processEvents();
+    EXPECT_TRUE(closer.dialogs.isEmpty()) << closer.dialogs.join(" / ").toStdString();
+    EXPECT_GT(frame.Main().Parameters().Size(), 30u);
+    const std::vector<Panel*>& panels = frame.Main().Panels();
+    EXPECT_EQ(panels.size(), 11u);
+    for (const Panel* panel : panels) {
+        EXPECT_TRUE(frame.Main().rect().contains(panel->geometry()))
+            << panel->geometry().x() << "," << panel->geometry().y() << " "
+            << panel->geometry().width() << "x" << panel->geometry().height() << " outside "
+            << frame.Main().width() << "x" << frame.Main().height();
+    }
+
     const SimpleGauge* roadSpeed = GaugeFor(frame.Main(), 84);
     const SimpleGauge* engineSpeed = GaugeFor(frame.Main(), 190);
     ASSERT_NE(roadSpeed, nullptr);

@@ -18,16 +18,20 @@ struct ToolRun {
     std::string errors;
 };
 
-// Runs the tool on a source of this text, with what it says on its error stream.
 struct MakeSuppliedFile : ::testing::Test {
-    ToolRun Make(const std::string& kind, const std::string& text) {
-        std::ofstream(Source()) << text;
-        std::string command = std::string("'") + MAKE_SUPPLIED_FILE + "' " + kind + " '" +
-                              Source() + "' '" + Made() + "' 2>'" + folder.File("errors") + "'";
-        int status = std::system(command.c_str());
+    // Runs the tool with these arguments: its exit status and what it said on its error stream.
+    ToolRun Run(const std::string& arguments) {
+        const int status = std::system(
+            ("'" MAKE_SUPPLIED_FILE "' " + arguments + " 2>'" + folder.File("errors") + "'")
+                .c_str());
         std::ifstream errors(folder.File("errors"));
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
                 {std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>()}};
+    }
+    // Runs the tool on a source of this text.
+    ToolRun Make(const std::string& kind, const std::string& text) {
+        std::ofstream(Source()) << text;
+        return Run(kind + " '" + Source() + "' '" + Made() + "'");
     }
     // The message the tool gives for this line of the source.
     std::string At(int line, const std::string& reason) {
@@ -53,32 +57,6 @@ TEST_F(MakeSuppliedFile, MakesParametersInOrderWithTheirCorrections) {
     ASSERT_EQ(table.Size(), 3u);
     EXPECT_EQ(Described(table.At(1)), "EGR DP|DP|PSI|%.2f psi|411|0..10|1 2 / 8 9|-1.5 x 2");
     EXPECT_EQ(Described(table.At(2)), "Mode|TMODE||%.0f|13|0..2|0.5 1.5 / 2.5 3.5|0 x 1");
-}
-
-TEST_F(MakeSuppliedFile, RefusesAFaultyParameterLineSayingWhereAndWhy) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"84 | Road Speed | SPEED | MPH | %.0f | 0 | 90 | 0 | 0 | 55\n",
-         "a parameter has 11 fields between '|' (13 with offset and multiplier), not 10"},
-        {"255 | Escape | E | X | %.0f | 0 | 90 | 0 | 0 | 55 | 75\n",
-         "\"255\" is no PID (0 to 511, but not 255)"},
-        {"86 | Cruise | C | MPH | %d | 0 | 90 | 0 | 0 | 55 | 75\n",
-         "the format \"%d\" does not print one number (as \"%.1f\" does)"},
-        {"86 | Cruise | C | MPH | %.0f | 0 | 9O | 0 | 0 | 55 | 75\n",
-         "the gauge maximum \"9O\" is no number"},
-        {"86 | Cruise | C | MPH | %.0f | 90 | 90 | 0 | 0 | 55 | 75\n",
-         "the gauge maximum must lie above the gauge minimum"},
-        {"84 | Speed again | S | MPH | %.0f | 0 | 90 | 0 | 0 | 55 | 75\n",
-         "PID 84 is defined twice"},
-        {"86 | Road Speed | S | MPH | %.0f | 0 | 90 | 0 | 0 | 55 | 75\n",
-         "the name \"Road Speed\" is used twice"},
-    };
-    for (const auto& [line, reason] : cases) {
-        std::filesystem::remove(Made());
-        ToolRun run = Make("parameters", "# the table\n" + kSpeed + line);
-        EXPECT_EQ(run.status, 1) << line;
-        EXPECT_EQ(run.errors, At(3, reason));
-        EXPECT_FALSE(std::filesystem::exists(Made())) << line;
-    }
 }
 
 TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
@@ -115,26 +93,47 @@ TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
               (Screen{{simple, scan, odometer, tank}, "", Rgb(0x10, 0x20, 0x30)}));
 }
 
-TEST_F(MakeSuppliedFile, RefusesAFaultyScreenLineSayingWhereAndWhy) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"dial 8 8 168 152 #FFFFFF", "\"dial\" is no panel kind (simple, scan, odometer, tank)"},
-        {"simple 8 8 168 #FFFFFF",
+TEST_F(MakeSuppliedFile, RefusesAFaultyLineSayingWhereAndWhy) {
+    const char* const kParameters = "parameters";
+    const char* const kScreen = "screen";
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {kParameters, "84 | Road Speed | SPEED | MPH | %.0f | 0 | 90 | 0 | 0 | 55",
+         "a parameter has 11 fields between '|' (13 with offset and multiplier), not 10"},
+        {kParameters, "255 | Escape | E | X | %.0f | 0 | 90 | 0 | 0 | 55 | 75",
+         "\"255\" is no PID (0 to 511, but not 255)"},
+        {kParameters, "86 | Cruise | C | MPH | %d | 0 | 90 | 0 | 0 | 55 | 75",
+         "the format \"%d\" does not print one number (as \"%.1f\" does)"},
+        {kParameters, "86 | Cruise | C | MPH | %.0f | 0 | 9O | 0 | 0 | 55 | 75",
+         "the gauge maximum \"9O\" is no number"},
+        {kParameters, "86 | Cruise | C | MPH | %.0f | 90 | 90 | 0 | 0 | 55 | 75",
+         "the gauge maximum must lie above the gauge minimum"},
+        {kParameters, "84 | Speed again | S | MPH | %.0f | 0 | 90 | 0 | 0 | 55 | 75",
+         "PID 84 is defined twice"},
+        {kParameters, "86 | Road Speed | S | MPH | %.0f | 0 | 90 | 0 | 0 | 55 | 75",
+         "the name \"Road Speed\" is used twice"},
+        {kScreen, "dial 8 8 168 152 #FFFFFF",
+         "\"dial\" is no panel kind (simple, scan, odometer, tank)"},
+        {kScreen, "simple 8 8 168 #FFFFFF",
          "a panel is: kind left top right bottom #RRGGBB [option=value ...]"},
-        {"simple 8 8 168 #FFFFFF pid=84", "\"#FFFFFF\" is no coordinate (0 to 32768)"},
-        {"simple 168 8 8 152 #FFFFFF", "right must lie beyond left, and bottom below top"},
-        {"simple 8 8 168 152 #FFFFF", "\"#FFFFF\" is no colour (#RRGGBB)"},
-        {"simple 8 8 168 152 #FFFFFF lamp=maybe", "lamp=maybe: yes or no"},
-        {"simple 8 8 168 152 #FFFFFF colour=red", "\"colour\" is no option of simple panels"},
-        {"simple 8 8 168 152 #FFFFFF pid=84 pid=190", "the option pid is given twice"},
-        {"scan 8 8 168 152 #FFFFFF pids=102,,177",
+        {kScreen, "simple 8 8 168 #FFFFFF pid=84", "\"#FFFFFF\" is no coordinate (0 to 32768)"},
+        {kScreen, "simple 168 8 8 152 #FFFFFF", "right must lie beyond left, and bottom below top"},
+        {kScreen, "simple 8 8 168 152 #FFFFF", "\"#FFFFF\" is no colour (#RRGGBB)"},
+        {kScreen, "simple 8 8 168 152 #FFFFFF lamp=maybe", "lamp=maybe: yes or no"},
+        {kScreen, "simple 8 8 168 152 #FFFFFF colour=red",
+         "\"colour\" is no option of simple panels"},
+        {kScreen, "simple 8 8 168 152 #FFFFFF pid=84 pid=190", "the option pid is given twice"},
+        {kScreen, "scan 8 8 168 152 #FFFFFF pids=102,,177",
          "pids=102,,177: PIDs (0 to 511, but not 255) separated by commas"},
-        {"odometer 8 8 168 152 #FFFFFF", "file=NAME is needed"},
-        {"tank 8 8 168 152 #FFFFFF file=T.trp size=1000", "size=1000: a number from 0 to 999"},
-        {"text-color black", "\"black\" is no colour (#RRGGBB)"},
+        {kScreen, "odometer 8 8 168 152 #FFFFFF", "file=NAME is needed"},
+        {kScreen, "tank 8 8 168 152 #FFFFFF file=T.trp size=1000",
+         "size=1000: a number from 0 to 999"},
+        {kScreen, "text-color black", "\"black\" is no colour (#RRGGBB)"},
     };
-    for (const auto& [line, reason] : cases) {
+    for (const auto& [kind, line, reason] : cases) {
         std::filesystem::remove(Made());
-        ToolRun run = Make("screen", "text-color #000000\n# a panel\n" + line + "\n");
+        const std::string before =
+            kind == kScreen ? "text-color #000000\n# a panel\n" : "# the table\n" + kSpeed;
+        ToolRun run = Make(kind, before + line + "\n");
         EXPECT_EQ(run.status, 1) << line;
         EXPECT_EQ(run.errors, At(3, reason));
         EXPECT_FALSE(std::filesystem::exists(Made())) << line;
@@ -142,12 +141,7 @@ TEST_F(MakeSuppliedFile, RefusesAFaultyScreenLineSayingWhereAndWhy) {
 }
 
 TEST_F(MakeSuppliedFile, SaysWhenTheSourceCannotBeReadOrTheToolIsMisused) {
-    std::string command = std::string("'") + MAKE_SUPPLIED_FILE + "' screen '" +
-                          folder.File("missing.txt") + "' '" + Made() + "' 2>/dev/null";
-    int status = std::system(command.c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    status =
-        std::system((std::string("'") + MAKE_SUPPLIED_FILE + "' odometer x 2>/dev/null").c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(Run("screen '" + folder.File("missing.txt") + "' '" + Made() + "'").status, 1);
+    EXPECT_EQ(Run("odometer x").status, 2);
     EXPECT_FALSE(std::filesystem::exists(Made()));
 }

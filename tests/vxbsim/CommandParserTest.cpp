@@ -56,35 +56,28 @@ TEST(CommandParser, ReadsEachCommandOnceWhateverSurroundsIt) {
     }
 }
 
-TEST(CommandParser, ReadsAJ1939Request) {
-    CommandParser parser;
-    auto commands = parser.Feed("TF900EA00E9FE00FFFFFFFFFF\n\r");
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].kind, Kind::TransmitJ1939);
-    EXPECT_EQ(commands[0].frame.source, 0xF9);
-    EXPECT_EQ(commands[0].frame.pgn, 0x00EA00u);
-    EXPECT_EQ(commands[0].frame.data[0], 0xE9);
-    EXPECT_EQ(commands[0].frame.data[1], 0xFE);
-    EXPECT_EQ(commands[0].frame.data[2], 0x00);
-}
-
-TEST(CommandParser, ReadsTransmissionsQueriesAndTheFuelMeterResetAndPassesOverNoise) {
+TEST(CommandParser, ReadsTransmissionsRequestsQueriesAndTheFuelMeterResetAndPassesOverNoise) {
     CommandParser parser;
     // A binary send whose bytes would read as commands, one with a wrong sum, a text send of
-    // the longest message, the stand-alone letters, then malformed lines.
+    // the longest message, a J1939 request, the stand-alone letters, then malformed lines.
     const std::string binary = std::string("SEND\x05", 5) + "VR01\n" + '\x13';
     const std::string badSum = std::string("SEND\x01\x80\x81", 7);
     const std::string longest = "S" + std::string(44, 'A') + "\r\n";
-    auto commands = parser.Feed(binary + badSum + "S805410\r\n" + longest +
-                                "?ZO\r\nR12\n\rMXY0123\n\rS8\r\nS80X1\r\nR0002\n\r");
+    auto commands = parser.Feed(
+        binary + badSum + "S805410\r\n" + longest +
+        "TF900EA00E9FE00FFFFFFFFFF\n\r?ZO\r\nR12\n\rMXY0123\n\rS8\r\nS80X1\r\nR0002\n\r");
     EXPECT_EQ(Kinds(commands),
               (std::vector<Kind>{Kind::TransmitJ1708, Kind::TransmitJ1708, Kind::TransmitJ1708,
-                                 Kind::TransmitJ1708, Kind::QueryJ1708, Kind::QueryJ1939,
-                                 Kind::ZeroFuelMeter, Kind::ReadRegister}));
+                                 Kind::TransmitJ1708, Kind::TransmitJ1939, Kind::QueryJ1708,
+                                 Kind::QueryJ1939, Kind::ZeroFuelMeter, Kind::ReadRegister}));
     EXPECT_EQ(commands[0].message, (std::vector<std::uint8_t>{'V', 'R', '0', '1', '\n'}));
     EXPECT_TRUE(commands[0].sumOk);
     EXPECT_FALSE(commands[1].sumOk);
     EXPECT_EQ(commands[2].message, (std::vector<std::uint8_t>{0x80, 0x54, 0x10}));
     EXPECT_EQ(commands[3].message, std::vector<std::uint8_t>(22, 0xAA));
+    EXPECT_EQ(commands[4].frame.source, 0xF9);
+    EXPECT_EQ(commands[4].frame.pgn, 0x00EA00u);
+    EXPECT_EQ(std::vector(commands[4].frame.data.begin(), commands[4].frame.data.begin() + 4),
+              (std::vector<std::uint8_t>{0xE9, 0xFE, 0x00, 0xFF}));
     EXPECT_EQ(commands.back().address, 2u);
 }

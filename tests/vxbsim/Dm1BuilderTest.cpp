@@ -3,6 +3,7 @@
 #include "support/FramedLink.h"
 #include "vxbsim/BoxEncoder.h"
 #include "vxbsim/Dm1Builder.h"
+#include "vxbsim/TransportSender.h"
 
 using namespace vxbsim;
 using Faults = std::vector<rovik::test::RecordedFaults::Fault>;
@@ -33,4 +34,16 @@ TEST(Dm1Builder, FaultsReachTheProgramInOneFrameOrAsAnnounceAndPackets) {
     EXPECT_EQ(Read(0, {}, 1), Faults{});
     EXPECT_NE(Dm1Builder::Frames(3, {{.source = 3}})[0].data[0], 0) << "a lamp is lit";
     EXPECT_EQ(Dm1Builder::Frames(3, {})[0].data[0], 0);
+}
+
+TEST(TransportSender, RefusesWhatFitsOneFrameOrExceedsTheProtocol) {
+    EXPECT_TRUE(TransportSender::Broadcast(0, 65226, std::vector<std::uint8_t>(8)).empty());
+    EXPECT_TRUE(TransportSender::Broadcast(0, 65226, std::vector<std::uint8_t>(1786)).empty());
+    auto short9 = TransportSender::Broadcast(0, 65226, std::vector<std::uint8_t>(9, 7));
+    ASSERT_EQ(short9.size(), 3u);
+    EXPECT_EQ(short9[2].data, (std::array<std::uint8_t, 8>{2, 7, 7, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    auto longest = TransportSender::Broadcast(0, 65226, std::vector<std::uint8_t>(1785, 7));
+    ASSERT_EQ(longest.size(), 256u);
+    EXPECT_EQ(longest[0].data[3], 255);
+    EXPECT_EQ(longest.back().data[0], 255);
 }

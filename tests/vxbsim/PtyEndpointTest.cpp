@@ -24,13 +24,6 @@ std::string ReadMore(rovik::SerialPort& port) {
     return {};
 }
 
-template <typename Condition>
-bool Eventually(Condition done) {
-    for (int i = 0; i < 500 && !done(); ++i) {
-        ::usleep(10000);
-    }
-    return done();
-}
 }  // namespace
 
 TEST(PtyEndpoint, FedBytesArriveExactlyAndAloneFromAScriptedBox) {
@@ -45,7 +38,10 @@ TEST(PtyEndpoint, FedBytesArriveExactlyAndAloneFromAScriptedBox) {
     for (char c : std::string("VR0001\n\r")) {
         port.WriteByte(static_cast<std::uint8_t>(c));
     }
-    ASSERT_TRUE(Eventually([&] { return box.Received() == "VR0001\n\r"; }));
+    for (int i = 0; i < 500 && box.Received() != "VR0001\n\r"; ++i) {
+        ::usleep(10000);
+    }
+    ASSERT_EQ(box.Received(), "VR0001\n\r");
     std::string fed = "\r\n\n\r\xFF\xFF\xFF\xFFJ80546EBE\r\n";
     for (int b = 0; b < 256; ++b) {
         fed += static_cast<char>(b);
