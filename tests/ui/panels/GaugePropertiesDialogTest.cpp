@@ -1,5 +1,8 @@
 #include "core/params/ParameterTable.h"
 #include "ui/DialogTestSupport.h"
+#include "ui/ModalCloser.h"
+#include "ui/panels/HistogramDialog.h"
+#include "ui/panels/MultibarDialog.h"
 #include "ui/panels/ScanGaugeDialog.h"
 #include "ui/panels/SimpleGaugeDialog.h"
 
@@ -97,4 +100,42 @@ TEST_F(GaugePropertiesDialogTest, AScanGaugeWithEveryEntryClearedScansPidZero) {
     Click(dialog, "ROAD SPEED");
     Press(Qt::Key_Return);
     EXPECT_EQ(dialog.Result().scanList, std::vector<std::uint16_t>{0});
+}
+
+TEST_F(GaugePropertiesDialogTest, AHistogramRefusesARateOutsideOneToSixtySecondsAndStaysOpen) {
+    HistogramDialog dialog(table, HistogramRecord());
+    ShowActive(dialog);
+    auto& rate = ControlNamed<QLineEdit>(dialog, "Update Rate");
+    for (const char* refused : {"0", "61", ""}) {
+        rate.setText(refused);
+        QString said;
+        rovik::test::AnswerNext<QMessageBox>([&said](QMessageBox& box) {
+            said = box.text();
+            box.accept();
+        });
+        ClickStandardButton(dialog, QDialogButtonBox::Ok);
+        EXPECT_EQ(said, "Please enter an integer between 1 and 60.") << refused;
+        EXPECT_TRUE(dialog.isVisible()) << refused;
+    }
+    rate.setText("60");
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    EXPECT_EQ(dialog.Result().updateRate, 60u);
+}
+
+TEST(MultibarDialog, TakesTheFirstNinetyNineParametersChosenFromTheTopOfTheList) {
+    std::vector<std::pair<std::string, std::uint16_t>> entries;
+    std::vector<std::uint16_t> first;
+    for (std::uint16_t pid = 0; pid < 120; ++pid) {
+        entries.emplace_back(QString("P%1").arg(pid, 3, 10, QChar('0')).toStdString(), pid);
+        if (pid < 99) {
+            first.push_back(pid);
+        }
+    }
+    const auto table = TableOf(entries);
+    MultibarDialog dialog(*table, MultibarRecord());
+    ShowActive(dialog);
+    ListOf(dialog).setFocus();
+    QTest::keyClick(&ListOf(dialog), Qt::Key_A, Qt::ControlModifier);
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    EXPECT_EQ(dialog.Result().pids, first);
 }
