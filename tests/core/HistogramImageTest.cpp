@@ -39,20 +39,3 @@ TEST(HistogramImage, PlotsFromTheFootAtTheMinimumToTheTopAtTheMaximum) {
         EXPECT_FALSE(HistogramImage::RowFor(scale, 45));
     }
 }
-
-TEST(HistogramImage, ColumnsMoveLeftAndNewOnesTakeTheColourOfTheirTime) {
-    HistogramImage image(kWhite);
-    image.Scroll(kBlack);
-    image.Plot(30, kRed);
-    image.Plot(60, kRed);
-    image.Plot(-1, kRed);
-    image.Scroll(kYellow);
-    EXPECT_EQ(image.At(58, 30), kRed);
-    EXPECT_EQ(image.At(58, 29), kBlack);
-    EXPECT_EQ(image.At(59, 30), kYellow);
-    EXPECT_EQ(image.At(57, 30), kWhite);
-    for (int i = 0; i < HistogramImage::kSide; ++i) {
-        image.Scroll(kYellow);
-    }
-    EXPECT_EQ(image.At(0, 30), kYellow);
-}

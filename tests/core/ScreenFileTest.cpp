@@ -106,11 +106,6 @@ TEST(ScreenFile, ReadsTaggedRecords) {
     }
 }
 
-TEST(ScreenFile, AScreenOfEveryKindSavesByteForByteWhatItRead) {
-    const Bytes bytes = ScreenFile::ToBytes(ScreenFileFormat::Sample());
-    EXPECT_EQ(ScreenFile::ToBytes(ScreenFile::FromBytes(bytes)), bytes);
-}
-
 TEST(ScreenFile, WritesAWallpaperRecordOnlyForAWallpaperAndCutsItsPath) {
     Screen screen;
     screen.panels = {PanelRecord()};
