@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
+#include <tuple>
 
 #include "core/panels/MultibarLayout.h"
 #include "core/params/Parameter.h"
@@ -8,53 +10,29 @@
 using namespace rovik;
 
 namespace {
-MultibarRecord Showing(bool names, bool values, bool units) {
-    MultibarRecord look;
-    look.showGaugeName = names;
-    look.showValue = values;
-    look.showUnit = units;
-    return look;
+// Each row's top and bottom, from the lowest up, and the bar area's last.
+std::string Rows(const MultibarLayout& layout) {
+    std::string rows;
+    for (const PanelRect& row : {layout.unitRow, layout.valueRow, layout.nameRow, layout.barArea}) {
+        rows += std::to_string(row.top) + "-" + std::to_string(row.bottom) + " ";
+    }
+    return rows;
 }
 }  // namespace
 
 TEST(MultibarLayout, StacksTheRowsShownFromTheBottomAndGivesTheBarsTheRest) {
-    struct Case {
-        const char* what;
-        PanelRect client;
+    const std::tuple<const char*, std::int32_t, bool, std::string> cases[] = {
+        {"three rows of 13 under bars 53 wide", 160, true, "147-160 134-147 121-134 0-121 "},
+        {"no rows: bars the whole height", 160, false, "0-0 0-0 0-0 0-160 "},
+        {"too low for the rows: none rises above the top", 20, true, "7-20 0-7 0-0 0-0 "},
+    };
+    for (const auto& [what, height, shown, rows] : cases) {
         MultibarRecord look;
-        PanelRect units, values, names, bars;
-    };
-    const Case cases[] = {
-        {"three rows of 13 under bars 53 wide",
-         {0, 0, 160, 160},
-         Showing(true, true, true),
-         {0, 147, 160, 160},
-         {0, 134, 160, 147},
-         {0, 121, 160, 134},
-         {0, 0, 160, 121}},
-        {"no rows: bars the whole height",
-         {0, 0, 160, 160},
-         Showing(false, false, false),
-         {},
-         {},
-         {},
-         {0, 0, 160, 160}},
-        {"too low for the rows: none rises above the top",
-         {0, 0, 160, 20},
-         Showing(true, true, true),
-         {0, 7, 160, 20},
-         {0, 0, 160, 7},
-         {0, 0, 160, 0},
-         {0, 0, 160, 0}},
-    };
-    for (const Case& c : cases) {
-        const MultibarLayout layout = MultibarLayout::For(c.client, 3, c.look);
-        EXPECT_EQ(layout.columnWidth, 53) << c.what;
-        EXPECT_EQ(layout.rowHeight, 13) << c.what;
-        EXPECT_EQ(layout.unitRow, c.units) << c.what;
-        EXPECT_EQ(layout.valueRow, c.values) << c.what;
-        EXPECT_EQ(layout.nameRow, c.names) << c.what;
-        EXPECT_EQ(layout.barArea, c.bars) << c.what;
+        look.showGaugeName = look.showValue = look.showUnit = shown;
+        const MultibarLayout layout = MultibarLayout::For({0, 0, 160, height}, 3, look);
+        EXPECT_EQ(layout.columnWidth, 53) << what;
+        EXPECT_EQ(layout.rowHeight, 13) << what;
+        EXPECT_EQ(Rows(layout), rows) << what;
     }
     const MultibarLayout three = MultibarLayout::For({0, 0, 160, 160}, 3, MultibarRecord());
     EXPECT_EQ(three.Cell(three.barArea, 2), (PanelRect{106, 0, 159, 121}));

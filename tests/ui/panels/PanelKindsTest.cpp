@@ -14,11 +14,6 @@ using namespace rovik;
 using namespace rovik::test;
 
 namespace {
-const QColor kLightBlue(192, 192, 255);
-const QColor kBlue(0, 0, 255);
-const QColor kLightGreen(192, 255, 192);
-const QColor kGreen(0, 255, 0);
-
 template <typename Record>
 Record At(Record record, PanelRect rect) {
     record.rect = rect;
@@ -80,12 +75,12 @@ TEST_F(PanelKindsTest, AMultibarFillsEachBarToItsValueInTheColoursOfItsPlace) {
     // Columns 80 wide over rows 20 high; the bars take the 100 pixels above the three rows.
     const QImage image = Painted(PanelAt(0), "multibar");
     EXPECT_EQ(image.pixelColor(40, 30), Qt::white);
-    EXPECT_EQ(image.pixelColor(40, 50), kBlue) << "the top of the bar, at 49 of 98";
-    EXPECT_EQ(image.pixelColor(40, 75), kLightBlue);
-    EXPECT_EQ(image.pixelColor(40, 99), kBlue);
+    EXPECT_EQ(image.pixelColor(40, 50), QColor(0, 0, 255)) << "the top of the bar, at 49 of 98";
+    EXPECT_EQ(image.pixelColor(40, 75), QColor(192, 192, 255));
+    EXPECT_EQ(image.pixelColor(40, 99), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(120, 10), Qt::white);
-    EXPECT_EQ(image.pixelColor(120, 21), kGreen) << "the top of the bar, at 78 of 98";
-    EXPECT_EQ(image.pixelColor(120, 60), kLightGreen);
+    EXPECT_EQ(image.pixelColor(120, 21), QColor(0, 255, 0)) << "the top of the bar, at 78 of 98";
+    EXPECT_EQ(image.pixelColor(120, 60), QColor(192, 255, 192));
 }
 
 TEST_F(PanelKindsTest, AHistogramPlotsANewColumnEveryOtherSecondAndMovesTheOldOnesLeft) {
@@ -101,9 +96,9 @@ TEST_F(PanelKindsTest, AHistogramPlotsANewColumnEveryOtherSecondAndMovesTheOldOn
     histogram.Tick();
     histogram.Tick();
     const QImage image = Painted(histogram, "histogram");
-    EXPECT_EQ(image.pixelColor(117, 61), kBlue);
+    EXPECT_EQ(image.pixelColor(117, 61), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(117, 59), Qt::white);
-    EXPECT_EQ(image.pixelColor(119, 1), kBlue);
+    EXPECT_EQ(image.pixelColor(119, 1), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(119, 61), Qt::white);
 }
 
@@ -114,8 +109,9 @@ TEST_F(PanelKindsTest, TheClockAndTheTransmissionLettersPaintTheirTextLikeATextP
     fivePastMidnight.tm_min = 5;
     auto& clock = Made<ClockPanel>(At(ClockRecord(), {0, 0, 160, 64}), true,
                                    [fivePastMidnight] { return fivePastMidnight; });
-    EXPECT_EQ(Painted(clock, "clock"),
-              Painted(Made<TextPanel>(Saying("12:05", {0, 0, 160, 64}), true), "12-05"));
+    const QImage painted = Painted(clock, "clock");
+    EXPECT_EQ(painted, Painted(Made<TextPanel>(Saying("12:05", {0, 0, 160, 64}), true), "12-05"));
+    EXPECT_NE(painted, Painted(Made<TextPanel>(Saying("", {0, 0, 160, 64}), true), "empty"));
     EXPECT_EQ(clock.Reading(), "12:05");
 
     StoreRange(162, 'D');
