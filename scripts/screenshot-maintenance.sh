@@ -5,13 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/prepare-run.sh
-for tool in Xvfb:xvfb import:imagemagick xdotool:xdotool; do
-    if ! command -v "${tool%%:*}" >/dev/null; then
-        sudo_cmd=""
-        [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${tool#*:}"
-    fi
-done
 folder=$(mktemp -d)
 cp build/supplied/PARAMTRS.DAT build/supplied/DEFAULT.SCR "build/supplied/Caterpillar 3126 250" \
     "$folder/"
@@ -52,16 +45,10 @@ record() {
     record "Brake inspection" 3 15000 130 16500 "Adjust slack adjusters"
 } >"$folder/maintenance.rvk"
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
-xvfb=$!
-rovik_dir=$PWD/build/src/ui
+source scripts/virtual-screen.sh
 trap 'kill $rovik $xvfb 2>/dev/null || true; rm -rf "$folder"' EXIT
-sleep 2
-(cd "$folder" && DISPLAY="$display" exec "$rovik_dir/rovik") &
-rovik=$!
+start_rovik "$folder"
 sleep 4
-export DISPLAY="$display"
 frame=$(xdotool search --name '^Rovik' | head -n 1)
 xdotool windowfocus --sync "$frame" key alt+m
 sleep 2

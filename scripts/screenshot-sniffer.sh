@@ -7,25 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-40}"
 scripts/prepare-run.sh
-for tool in Xvfb:xvfb import:imagemagick xdotool:xdotool; do
-    if ! command -v "${tool%%:*}" >/dev/null; then
-        sudo_cmd=""
-        [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${tool#*:}"
-    fi
-done
 folder=$(mktemp -d)
 cp build/supplied/* "$folder/"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
-xvfb=$!
-rovik_dir=$PWD/build/src/ui
+source scripts/virtual-screen.sh
 trap 'kill $rovik $xvfb 2>/dev/null || true; rm -rf "$folder"' EXIT
-sleep 2
-(cd "$folder" && DISPLAY="$display" exec "$rovik_dir/rovik" demo=demo-drive.rvk) &
-rovik=$!
+start_rovik "$folder" demo=demo-drive.rvk
 sleep "$seconds"
-export DISPLAY="$display"
 # Another Rovik on the machine holds the shared value block; its notice is acknowledged first.
 for notice in $(xdotool search --name '^Troubleshooting$' || true); do
     eval "$(xdotool getwindowgeometry --shell "$notice")"

@@ -66,7 +66,7 @@ std::string GroupName(gid_t id) {
 }
 }  // namespace
 
-SerialPortFinder::SerialPortFinder(std::string sys, std::string dev)
+SerialPortFinder::SerialPortFinder(const std::string& sys, std::string dev)
     : sysRoot(Resolved(sys)), devRoot(std::move(dev)) {}
 
 std::vector<SerialDevice> SerialPortFinder::Find() const {

@@ -15,7 +15,7 @@ namespace rovik {
 // own.
 class SerialPortFinder {
 public:
-    explicit SerialPortFinder(std::string sysRoot = "/sys", std::string devRoot = "/dev");
+    explicit SerialPortFinder(const std::string& sysRoot = "/sys", std::string devRoot = "/dev");
 
     // The devices, in the order of their paths. An entry that cannot be read is left out.
     std::vector<SerialDevice> Find() const;

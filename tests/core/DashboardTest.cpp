@@ -139,6 +139,11 @@ TEST_F(DashboardTest, TheTotalsAreRequestedEveryFiftyTicksFromATextBox) {
         for (int tick = 0; tick < c.ticks; ++tick) {
             started.Tick();
         }
+        // The transmit thread runs at the lowest priority: on a busy machine it may take a
+        // while to send all that waits.
+        for (int wait = 0; wait < 1000 && started.Link()->QueuedByteCount() > 0; ++wait) {
+            ::usleep(10000);
+        }
         std::string sent = box.Receive();
         started.Shutdown();
         // Without the version requests the link makes on its own.

@@ -15,7 +15,7 @@ inline std::string UniqueBlock() {
 // Wakes the receive thread as the main timer would until the condition holds or about the
 // seconds given (three unless told) have passed.
 template <typename Condition>
-bool WaitFor(LinkThreads& threads, Condition done, double seconds = 3.0) {
+bool WaitFor(LinkThreads& threads, Condition done, double seconds = 10.0) {
     for (int i = 0; i < 100 * seconds && !done(); ++i) {
         threads.WakeReceiver();
         ::usleep(10000);

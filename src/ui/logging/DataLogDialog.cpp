@@ -20,6 +20,7 @@
 #include "core/logging/DataLogger.h"
 #include "core/params/ParameterTable.h"
 #include "ui/app/FilePath.h"
+#include "ui/params/ParameterNames.h"
 
 namespace rovik {
 
@@ -102,15 +103,7 @@ QWidget* DataLogDialog::MakeParameterList() {
 }
 
 void DataLogDialog::FillParameterList() {
-    QStringList names;
-    for (std::size_t i = 0; i < parameters.Size(); ++i) {
-        names.append(QString::fromLatin1(parameters.At(i).name.c_str()));
-    }
-    // Users read the list as a dictionary, so case does not split it in two.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    parameterList->addItems(names);
+    parameterList->addItems(SortedParameterNames(parameters));
     for (int row = 0; row < parameterList->count(); ++row) {
         QListWidgetItem& line = *parameterList->item(row);
         line.setSelected(std::find(columns.begin(), columns.end(), PidOf(line)) != columns.end());

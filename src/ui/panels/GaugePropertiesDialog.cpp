@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/params/ParameterTable.h"
+#include "ui/params/ParameterNames.h"
 
 namespace rovik {
 
@@ -52,15 +53,7 @@ void GaugePropertiesDialog::ApplyChoices(SimpleGaugeRecord& gauge) const {
 }
 
 void GaugePropertiesDialog::FillParameterList() {
-    QStringList names;
-    for (std::size_t i = 0; i < parameters.Size(); ++i) {
-        names.append(QString::fromLatin1(parameters.At(i).name.c_str()));
-    }
-    // Users read the list as a dictionary, so case does not split it in two.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    parameterList->addItems(names);
+    parameterList->addItems(SortedParameterNames(parameters));
 }
 
 std::optional<std::uint16_t> GaugePropertiesDialog::PidOf(const QListWidgetItem& entry) const {
