@@ -90,10 +90,55 @@ inline TankMinderRecord SampleTankMinder() {
     return tank;
 }
 
+// Each of the other kinds, placed and coloured as a blank panel would be.
+template <class Record>
+Record Placed(Record record) {
+    record.rect = {0, 200, 40, 240};
+    record.background = Rgb(9, 8, 7);
+    return record;
+}
+
+inline std::vector<AnyPanelRecord> SampleOtherKinds() {
+    MultibarRecord multibar;
+    multibar.pids = {110, 256, 84};
+    multibar.showGaugeName = multibar.showValue = multibar.showUnit = false;
+    multibar.alignment = TextAlignment::Right;
+    HistogramRecord histogram;
+    histogram.pids = {190, 511};
+    histogram.updateRate = 45;
+    TransmissionRecord transmission;
+    transmission.showGearAttained = transmission.showGearSelected = false;
+    transmission.alignment = TextAlignment::Left;
+    TextPanelRecord text;
+    text.alignment = TextAlignment::Right;
+    text.text = "Fleet 7";
+    PictureRecord picture;
+    picture.path = "/home/driver/logo.bmp";
+    return {Placed(PanelRecord()), Placed(multibar), Placed(histogram),    Placed(transmission),
+            Placed(text),          Placed(picture),  Placed(ClockRecord())};
+}
+
 // The States letters of a panel record's fields, in file order.
 template <class R>
 std::string RecordStates(const R& read, const R& full) {
     std::string states = FieldStates(read, full, &R::rect, &R::background);
+    if constexpr (std::is_same_v<R, MultibarRecord>) {
+        states += FieldStates(read, full, &R::pids, &R::showGaugeName, &R::showValue, &R::showUnit,
+                              &R::alignment);
+    }
+    if constexpr (std::is_same_v<R, HistogramRecord>) {
+        states += FieldStates(read, full, &R::pids, &R::updateRate);
+    }
+    if constexpr (std::is_same_v<R, TransmissionRecord>) {
+        states +=
+            FieldStates(read, full, &R::showGearAttained, &R::showGearSelected, &R::alignment);
+    }
+    if constexpr (std::is_same_v<R, TextPanelRecord>) {
+        states += FieldStates(read, full, &R::alignment, &R::text);
+    }
+    if constexpr (std::is_same_v<R, PictureRecord>) {
+        states += FieldStates(read, full, &R::path);
+    }
     if constexpr (std::is_base_of_v<SimpleGaugeRecord, R>) {
         states +=
             FieldStates(read, full, &R::pid, &R::showWarningLamp, &R::showGaugeName, &R::showValue,
@@ -163,13 +208,14 @@ struct ScreenFileFormat {
     using Value = Screen;
 
     static Value Sample() {
-        PanelRecord blank;
-        blank.rect = {0, 200, 40, 240};
-        blank.background = Rgb(9, 8, 7);
-        return {{SampleGauge<SimpleGaugeRecord>(), SampleScanGauge(), SampleOdometer(),
-                 SampleTankMinder(), blank},
-                "/home/driver/road.bmp",
-                Rgb(1, 2, 3)};
+        Screen screen{{SampleGauge<SimpleGaugeRecord>(), SampleScanGauge(), SampleOdometer(),
+                       SampleTankMinder()},
+                      "/home/driver/road.bmp",
+                      Rgb(1, 2, 3)};
+        for (const AnyPanelRecord& panel : SampleOtherKinds()) {
+            screen.panels.push_back(panel);
+        }
+        return screen;
     }
     static bool Write(const std::string& path, const Value& value) {
         return ScreenFile::Write(path, value);

@@ -25,6 +25,26 @@ Bytes Join(std::initializer_list<Bytes> parts) {
     return joined;
 }
 
+// A multibar whose list holds PIDs 0, 1, 2... up to count, however many the program keeps.
+Bytes MultibarOf(std::uint32_t count) {
+    ByteWriter writer;
+    static_cast<const PanelRecord&>(MultibarRecord()).Write(writer);
+    writer.WriteU32(count);
+    for (std::uint32_t pid = 0; pid < count; ++pid) {
+        writer.WriteU8(static_cast<std::uint8_t>(pid));
+    }
+    for (std::uint32_t field : {1, 1, 1, 0}) {
+        writer.WriteU32(field);
+    }
+    return writer.Bytes();
+}
+
+HistogramRecord HistogramAt(std::uint32_t rate) {
+    HistogramRecord histogram;
+    histogram.updateRate = rate;
+    return histogram;
+}
+
 struct Case {
     std::string what;
     Bytes bytes;
@@ -37,6 +57,11 @@ std::vector<Case> Cases() {
     pid255.pid = 255;
     SimpleGaugeRecord page2 = gauge;
     page2.pid = 511;
+    MultibarRecord longList;
+    longList.pids.clear();
+    for (std::uint16_t pid = 0; pid < 99; ++pid) {
+        longList.pids.push_back(pid);
+    }
     std::vector<Case> cases = {
         {"text colour alone", kTextColorRecord, {{}, "", kTextColor}},
         {"stray bytes skipped, records in any order",
@@ -49,9 +74,16 @@ std::vector<Case> Cases() {
         {"PID 255 cannot be stored and reads as page two",
          RecordBytes(pid255),
          {{page2}, "", kBlack}},
+        {"a list beyond 99 PIDs keeps the first 99 and the record after it",
+         Join({MultibarOf(120), kTextColorRecord}),
+         {{longList}, "", kTextColor}},
+        {"an empty list shows road speed", MultibarOf(0), {{MultibarRecord()}, "", kBlack}},
+        {"update rates the dialog refuses read as the nearest it allows",
+         Join({RecordBytes(HistogramAt(0)), RecordBytes(HistogramAt(1000))}),
+         {{HistogramAt(1), HistogramAt(60)}, "", kBlack}},
     };
     // Their record lengths are unknown, so nothing after them can be found.
-    for (char kind : std::string("456789BC")) {
+    for (char kind : std::string("BC")) {
         cases.push_back({std::string("kind ") + kind + " stops reading",
                          Join({RecordBytes(gauge),
                                {static_cast<std::uint8_t>(kind)},

@@ -30,6 +30,18 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<OdometerRecord>(reader);
         case PanelKind::kTankMinder:
             return ReadRecord<TankMinderRecord>(reader);
+        case PanelKind::kTransmission:
+            return ReadRecord<TransmissionRecord>(reader);
+        case PanelKind::kMultibar:
+            return ReadRecord<MultibarRecord>(reader);
+        case PanelKind::kHistogram:
+            return ReadRecord<HistogramRecord>(reader);
+        case PanelKind::kClock:
+            return ReadRecord<ClockRecord>(reader);
+        case PanelKind::kPicture:
+            return ReadRecord<PictureRecord>(reader);
+        case PanelKind::kText:
+            return ReadRecord<TextPanelRecord>(reader);
         default:
             return std::nullopt;
     }

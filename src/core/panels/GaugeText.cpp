@@ -85,6 +85,11 @@ std::string GaugeText::ValueRow(const SimpleGaugeRecord& gauge, const Parameter&
     return text;
 }
 
+std::string GaugeText::Reading(const Parameter& parameter, double value) {
+    std::string text = parameter.name + ", " + FormatValue(parameter.format, value);
+    return parameter.unit.empty() ? text : text + " " + parameter.unit;
+}
+
 const std::string& GaugeText::Caption(const SimpleGaugeRecord& gauge, const Parameter& parameter) {
     return gauge.useAbbreviation ? parameter.abbreviation : parameter.name;
 }

@@ -21,6 +21,9 @@ struct GaugeText {
     // The value row: the value when shown, then " " and the unit when shown.
     static std::string ValueRow(const SimpleGaugeRecord& gauge, const Parameter& parameter,
                                 double value);
+    // The parameter's name, value and unit in words, as a screen reader says what a gauge
+    // shows: "ROAD SPEED, 30.0 MPH".
+    static std::string Reading(const Parameter& parameter, double value);
     // The top row: the parameter's name, or its abbreviation.
     static const std::string& Caption(const SimpleGaugeRecord& gauge, const Parameter& parameter);
 };

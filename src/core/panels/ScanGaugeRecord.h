@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "core/panels/PidList.h"
 #include "core/panels/SimpleGaugeRecord.h"
 
 namespace rovik {
@@ -11,7 +11,7 @@ namespace rovik {
 // The screen-file record of a scan gauge: a simple gauge that shows each PID of its scan list
 // in turn, for dwell timer ticks each. The simple part's pid is the PID on screen.
 struct ScanGaugeRecord : SimpleGaugeRecord {
-    static constexpr std::size_t kMaxScanCount = 99;
+    static constexpr std::size_t kMaxScanCount = PidList::kMaxCount;
 
     ScanGaugeRecord() { kind = PanelKind::kScanGauge; }
 
@@ -30,9 +30,6 @@ struct ScanGaugeRecord : SimpleGaugeRecord {
 
     std::uint32_t dwell = 6;
     std::vector<std::uint16_t> scanList{84};
-
-private:
-    bool ReadScanList(ByteReader& reader, std::uint32_t count);
 };
 
 }  // namespace rovik

@@ -107,8 +107,25 @@ void CMainFrame::BuildMenus() {
     gauges
         ->addAction("New &Odometer", Qt::Key_F4, main, [main] { main->NewPanel(OdometerRecord()); })
         ->setStatusTip("Create Trip Odometer");
+    gauges
+        ->addAction("New T&ransmission Indicator", Qt::Key_F5, main,
+                    [main] { main->NewPanel(TransmissionRecord()); })
+        ->setStatusTip("Create Transmission Indicator (Req's Allison World Transmission)");
     gauges->addAction("New &Tank Minder", main, [main] { main->NewPanel(TankMinderRecord()); })
         ->setStatusTip("Create Tank Minder");
+    gauges
+        ->addAction("New Multi&bar", Qt::Key_F6, main, [main] { main->NewPanel(MultibarRecord()); })
+        ->setStatusTip("Create Multi-Gauge Bar Graph");
+    gauges
+        ->addAction("New &Histogram", QKeySequence(Qt::SHIFT | Qt::Key_F7), main,
+                    [main] { main->NewPanel(HistogramRecord()); })
+        ->setStatusTip("Create Moving Histogram");
+    gauges->addAction("New C&lock", main, [main] { main->NewPanel(ClockRecord()); })
+        ->setStatusTip("Create Clock");
+    gauges->addAction("New &Picture", main, [main] { main->NewPanel(PictureRecord()); })
+        ->setStatusTip("Create Picture");
+    gauges->addAction("New Te&xt", main, [main] { main->NewPanel(TextPanelRecord()); })
+        ->setStatusTip("Create Text Panel");
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
     QAction* diagnostics = menuBar()->addAction("&Diagnostics");

@@ -1,37 +1,34 @@
 #pragma once
 
 #include <QAbstractItemView>
-#include <QDialog>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "core/panels/SimpleGaugeRecord.h"
+#include "ui/panels/PanelStyleDialog.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
 class QListWidget;
 class QListWidgetItem;
-class QVBoxLayout;
 
 namespace rovik {
 
-class ColorChooser;
 class ParameterTable;
 
-// What the gauge properties dialogs share: the parameter list sorted by name, the background
-// colour with its swatch, the text alignment, the Show check boxes, OK and Cancel. Each
-// kind's dialog decides what list selections mean and may add a section of its own. The
-// table must outlive the dialog.
-class GaugePropertiesDialog : public QDialog {
+// What the properties dialogs of the kinds that show parameters share: the parameter list
+// sorted by name, on the left, besides the colour, alignment and check boxes. Each kind
+// decides what list selections mean. The table must outlive the dialog.
+class GaugePropertiesDialog : public PanelStyleDialog {
     Q_OBJECT
 protected:
-    // Starts from the gauge's colour, alignment and check boxes; the list is filled but
-    // nothing in it is selected yet.
-    GaugePropertiesDialog(const ParameterTable& parameters, const SimpleGaugeRecord& gauge,
+    // The list is filled but nothing in it is selected yet.
+    GaugePropertiesDialog(const ParameterTable& parameters, const Style& style,
                           QAbstractItemView::SelectionMode selectionMode, QWidget* parent);
+
+    // The colour, alignment and check boxes of a simple or scan gauge.
+    static Style StyleOf(const SimpleGaugeRecord& gauge);
+    // Writes the colour, alignment and check boxes of StyleOf into the gauge.
+    void ApplyChoices(SimpleGaugeRecord& gauge) const;
 
     QListWidget& ParameterList() const { return *parameterList; }
     // The PID of the parameter an entry names, found by name; none when the table is empty.
@@ -39,32 +36,19 @@ protected:
     // The PIDs of the selected entries, top to bottom.
     std::vector<std::uint16_t> SelectedPids() const;
 
-    // Puts a kind's own group below the common ones; Tab visits its controls in the order
-    // given, after the common ones and before OK.
-    void AddSection(QGroupBox* section, std::initializer_list<QWidget*> controls);
-    // Writes the colour, alignment and check boxes into the gauge.
-    void ApplyChoices(SimpleGaugeRecord& gauge) const;
+    // For the kinds that show several parameters: selects the entries of these PIDs. The
+    // list is rebuilt from the selection, top to bottom, only when the user changes it, so
+    // opening and pressing OK keeps it as it was, PIDs the table lacks included.
+    void FollowSelection(const std::vector<std::uint16_t>& pids);
+    const std::vector<std::uint16_t>& FollowedPids() const { return followed; }
 
 private:
-    QGroupBox* MakeParameterGroup(QAbstractItemView::SelectionMode selectionMode);
-    QGroupBox* MakeColorGroup(ColorRef background);
-    QGroupBox* MakeAlignmentGroup(TextAlignment alignment);
-    QGroupBox* MakeShowGroup(const SimpleGaugeRecord& gauge);
-    QCheckBox* AddCheckBox(QVBoxLayout* layout, const QString& text, bool checked);
+    static QWidget* MakeParameterGroup(QAbstractItemView::SelectionMode selectionMode);
     void FillParameterList();
 
     const ParameterTable& parameters;
-    QListWidget* parameterList = nullptr;
-    ColorChooser* colorChooser = nullptr;
-    QButtonGroup* alignmentButtons = nullptr;
-    QCheckBox* warningLampBox = nullptr;
-    QCheckBox* gaugeNameBox = nullptr;
-    QCheckBox* valueBox = nullptr;
-    QCheckBox* unitBox = nullptr;
-    QCheckBox* graphBox = nullptr;
-    QCheckBox* abbreviationBox = nullptr;
-    QWidget* lastControl = nullptr;
-    QVBoxLayout* sections = nullptr;
+    QListWidget* parameterList;
+    std::vector<std::uint16_t> followed;
 };
 
 }  // namespace rovik

@@ -20,7 +20,7 @@ OdometerPanel::OdometerPanel(PanelHost& host, const OdometerRecord& record, bool
 }
 
 void OdometerPanel::WriteRecord(Screen& screen) const {
-    screen.panels.emplace_back(WithPlace(odometer));
+    screen.panels.emplace_back(WithCommonFields(odometer));
 }
 
 std::vector<ReadoutText::Field> OdometerPanel::Fields() const {
@@ -47,7 +47,7 @@ void OdometerPanel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void OdometerPanel::ShowProperties() {
     const TripValues shownBefore = shown;
-    OdometerDialog dialog(WithPlace(odometer), this);
+    OdometerDialog dialog(WithCommonFields(odometer), this);
     if (dialog.exec() == QDialog::Accepted) {
         Apply(dialog, shownBefore);
     }

@@ -8,6 +8,7 @@
 
 #include "core/app/ScreenFile.h"
 #include "core/panels/PanelGrid.h"
+#include "core/params/Parameter.h"
 #include "ui/panels/PanelHost.h"
 #include "ui/panels/PanelPainting.h"
 #include "ui/panels/QtColor.h"
@@ -18,6 +19,37 @@ namespace {
 // Width of the frame a selected panel shows and is resized by.
 constexpr int kFrameWidth = 4;
 constexpr int kSmallestSide = 16;
+
+QString KindName(char kind) {
+    switch (kind) {
+        case PanelKind::kSimpleGauge:
+            return "Simple Gauge";
+        case PanelKind::kScanGauge:
+            return "Scan Gauge";
+        case PanelKind::kOdometer:
+            return "Odometer";
+        case PanelKind::kTransmission:
+            return "Transmission Indicator";
+        case PanelKind::kMultibar:
+            return "Multibar";
+        case PanelKind::kHistogram:
+            return "Histogram";
+        case PanelKind::kClock:
+            return "Clock";
+        case PanelKind::kPicture:
+            return "Picture";
+        case PanelKind::kText:
+            return "Text";
+        case PanelKind::kTankMinder:
+            return "Tank Minder";
+        case PanelKind::kTireGauge:
+            return "Tire Gauge";
+        case PanelKind::kMessageBox:
+            return "Message Box";
+        default:
+            return "Blank Panel";
+    }
+}
 }  // namespace
 
 Panel::Panel(PanelHost& owner, const PanelRecord& record, bool fromFile)
@@ -30,6 +62,12 @@ Panel::Panel(PanelHost& owner, const PanelRecord& record, bool fromFile)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setGeometry(ToQRect(record.PlacedRect()));
+    setAccessibleName(KindName(kind));
+    setAccessibleDescription(KindName(kind));
+}
+
+QString Panel::Reading() const {
+    return KindName(kind);
 }
 
 PanelRecord Panel::CommonRecord() const {
@@ -52,6 +90,11 @@ void Panel::ShowProperties() {
         SetBackground(ToColorRef(chosen));
     }
     setFocus();
+}
+
+double Panel::ValueOf(const Parameter& parameter) const {
+    const ValueLookup* values = host.Values();
+    return values ? parameter.Value(*values) : 0.0;
 }
 
 void Panel::SetBackground(ColorRef color) {
@@ -77,6 +120,11 @@ void Panel::Paint(QPainter& painter) {
 void Panel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Paint(painter);
+    // What was painted is what a screen reader reads out.
+    const QString reading = Reading();
+    if (reading != accessibleName()) {
+        setAccessibleName(reading);
+    }
     if (IsSelected()) {
         painter.setPen(
             QPen(Qt::darkGray, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

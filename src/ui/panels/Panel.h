@@ -8,6 +8,7 @@
 namespace rovik {
 
 class PanelHost;
+class Parameter;
 struct Screen;
 
 // A panel on the main window: the user selects it with a click, drags it on an 8-pixel grid,
@@ -27,10 +28,23 @@ public:
     virtual void WriteRecord(Screen& screen) const;
     // The right-click action: the properties dialog, for the blank panel the colour dialog.
     virtual void ShowProperties();
+    // What the panel shows, in words, as screen readers announce it (its accessible name,
+    // kept up to date as it paints; its kind is the description). The blank panel's is its
+    // kind.
+    virtual QString Reading() const;
 
 protected:
     // The common record with the panel's place as it stands now.
     PanelRecord CommonRecord() const;
+    // A kind's record with the panel's common fields as they stand now.
+    template <typename Record>
+    Record WithCommonFields(const Record& record) const {
+        Record current = record;
+        static_cast<PanelRecord&>(current) = CommonRecord();
+        return current;
+    }
+    // The parameter's live value; 0 before the link exists.
+    double ValueOf(const Parameter& parameter) const;
     // Takes the colour and repaints the panel where it stands.
     void SetBackground(ColorRef color);
     // Draws the panel's content; the base fills it with the background colour.

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <algorithm>
@@ -40,6 +41,15 @@ inline QFont FittedFont(const QRect& box, const QString& text, int pixelSize) {
         font.setPixelSize(std::max(1, font.pixelSize() * box.width() / wide));
     }
     return font;
+}
+
+// The one line of the clock, text and transmission panels: as tall as the box, a little
+// narrower when it would not fit the box's width, at the box's top.
+inline void DrawPanelLine(QPainter& painter, const QRect& box, const QString& text,
+                          TextAlignment alignment) {
+    // The letters of a font of this size, with their ascent and descent, fill the box.
+    painter.setFont(FittedFont(box, text, box.height() * 9 / 10));
+    painter.drawText(box, ToQt(alignment) | Qt::AlignTop, text);
 }
 
 }  // namespace rovik

@@ -37,6 +37,15 @@ const Totals& ReadoutPanel::CurrentTotals() const {
     return host.CurrentTotals();
 }
 
+QString ReadoutPanel::Reading() const {
+    QStringList numbers;
+    for (const ReadoutText::Field& field : Fields()) {
+        const std::string words = field.caption + " " + field.value + " " + field.unit;
+        numbers << QString::fromLatin1(words.c_str()).trimmed();
+    }
+    return numbers.isEmpty() ? Panel::Reading() : numbers.join(", ");
+}
+
 void ReadoutPanel::Paint(QPainter& painter) {
     Panel::Paint(painter);
     painter.setPen(ToQColor(host.PanelTextColor()));

@@ -19,6 +19,8 @@ class ReadoutPanel : public Panel {
 public:
     // What the panel shows now, in order.
     virtual std::vector<ReadoutText::Field> Fields() const = 0;
+    // Each number with its caption and unit: "Distance 12.5 Miles, Fuel 2.0 Gallons".
+    QString Reading() const override;
 
 protected:
     ReadoutPanel(PanelHost& host, const PanelRecord& record, bool fromFile);
@@ -28,13 +30,6 @@ protected:
     virtual void Tick() = 0;
     // The vehicle's totals as the host last refreshed them.
     const Totals& CurrentTotals() const;
-    // The kind's record with the panel's common fields as they stand now.
-    template <typename Record>
-    Record WithPlace(const Record& record) const {
-        Record current = record;
-        static_cast<PanelRecord&>(current) = CommonRecord();
-        return current;
-    }
 
     void Paint(QPainter& painter) override;
 

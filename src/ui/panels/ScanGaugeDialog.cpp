@@ -3,9 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QSlider>
-#include <algorithm>
 
 #include "core/panels/DwellSlider.h"
 
@@ -13,17 +11,13 @@ namespace rovik {
 
 ScanGaugeDialog::ScanGaugeDialog(const ParameterTable& parameters, const ScanGaugeRecord& gauge,
                                  QWidget* parent)
-    : GaugePropertiesDialog(parameters, gauge, QAbstractItemView::MultiSelection, parent),
-      gauge(gauge),
-      scanList(gauge.scanList) {
+    : GaugePropertiesDialog(parameters, StyleOf(gauge), QAbstractItemView::MultiSelection, parent),
+      gauge(gauge) {
     setWindowTitle(tr("Scan Gauge Properties"));
     QGroupBox* speed = MakeSpeedGroup();
     AddSection(speed, {dwellSlider});
-    SelectScannedParameters();
-    // Rebuilt only when the user changes the selection, so opening and pressing OK keeps
-    // the list as it was, PIDs the table lacks included.
-    connect(&ParameterList(), &QListWidget::itemSelectionChanged, this,
-            [this] { scanList = SelectedPids(); });
+    // The gauge scans alphabetically, whatever order the user clicked in.
+    FollowSelection(gauge.scanList);
 }
 
 QGroupBox* ScanGaugeDialog::MakeSpeedGroup() {
@@ -40,30 +34,13 @@ QGroupBox* ScanGaugeDialog::MakeSpeedGroup() {
     return group;
 }
 
-void ScanGaugeDialog::SelectScannedParameters() {
-    QListWidget& list = ParameterList();
-    QListWidgetItem* first = nullptr;
-    for (int row = 0; row < list.count(); ++row) {
-        QListWidgetItem* entry = list.item(row);
-        std::optional<std::uint16_t> pid = PidOf(*entry);
-        if (pid && std::find(scanList.begin(), scanList.end(), *pid) != scanList.end()) {
-            entry->setSelected(true);
-            first = first != nullptr ? first : entry;
-        }
-    }
-    if (first != nullptr) {
-        list.setCurrentItem(first, QItemSelectionModel::NoUpdate);
-        list.scrollToItem(first, QAbstractItemView::PositionAtCenter);
-    }
-}
-
 ScanGaugeRecord ScanGaugeDialog::Result() const {
     if (result() != QDialog::Accepted) {
         return gauge;
     }
     ScanGaugeRecord chosen = gauge;
     ApplyChoices(chosen);
-    chosen.SetScanList(scanList);
+    chosen.SetScanList(FollowedPids());
     chosen.dwell = DwellSlider::DwellAt(dwellSlider->value());
     return chosen;
 }

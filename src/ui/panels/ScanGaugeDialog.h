@@ -1,11 +1,9 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "core/panels/ScanGaugeRecord.h"
 #include "ui/panels/GaugePropertiesDialog.h"
 
+class QGroupBox;
 class QSlider;
 
 namespace rovik {
@@ -23,12 +21,9 @@ public:
     ScanGaugeRecord Result() const;
 
 private:
-    void SelectScannedParameters();
     QGroupBox* MakeSpeedGroup();
 
     ScanGaugeRecord gauge;
-    // In list order, so the gauge scans alphabetically whatever order the user clicked in.
-    std::vector<std::uint16_t> scanList;
     QSlider* dwellSlider = nullptr;
 };
 

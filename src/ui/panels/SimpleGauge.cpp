@@ -37,9 +37,12 @@ const Parameter* SimpleGauge::LookUp() const {
     return host.Parameters().FindByPid(gauge->pid);
 }
 
-double SimpleGauge::ValueOf(const Parameter& parameter) const {
-    const ValueLookup* values = host.Values();
-    return values ? parameter.Value(*values) : 0.0;
+QString SimpleGauge::Reading() const {
+    const Parameter* parameter = LookUp();
+    if (!parameter) {
+        return Panel::Reading();
+    }
+    return QString::fromLatin1(GaugeText::Reading(*parameter, ValueOf(*parameter)).c_str());
 }
 
 void SimpleGauge::Tick() {

@@ -19,6 +19,7 @@ public:
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
+    QString Reading() const override;
     std::uint16_t Pid() const { return gauge->pid; }
     // The value the gauge painted last.
     float DrawnValue() const { return lastDrawnValue; }
@@ -31,16 +32,8 @@ protected:
     // Every 500 ms: repaint when the value moved.
     virtual void Tick();
     const Parameter* LookUp() const;
-    double ValueOf(const Parameter& parameter) const;
     // Takes the dialog's choices, keeping the panel where it is.
     void Apply(const SimpleGaugeRecord& chosen);
-    // The gauge's record with the panel's common fields as they stand now.
-    template <typename Record>
-    Record WithCommonFields(const Record& record) const {
-        Record current = record;
-        static_cast<PanelRecord&>(current) = CommonRecord();
-        return current;
-    }
 
     std::unique_ptr<SimpleGaugeRecord> gauge;
 

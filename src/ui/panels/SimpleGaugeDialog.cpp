@@ -8,7 +8,7 @@ namespace rovik {
 
 SimpleGaugeDialog::SimpleGaugeDialog(const ParameterTable& parameters,
                                      const SimpleGaugeRecord& gauge, QWidget* parent)
-    : GaugePropertiesDialog(parameters, gauge, QAbstractItemView::SingleSelection, parent),
+    : GaugePropertiesDialog(parameters, StyleOf(gauge), QAbstractItemView::SingleSelection, parent),
       gauge(gauge),
       pid(gauge.pid) {
     setWindowTitle(tr("Simple Gauge Properties"));

@@ -22,7 +22,7 @@ TankMinderPanel::TankMinderPanel(PanelHost& host, const TankMinderRecord& tankRe
 }
 
 void TankMinderPanel::WriteRecord(Screen& screen) const {
-    screen.panels.emplace_back(WithPlace(record));
+    screen.panels.emplace_back(WithCommonFields(record));
 }
 
 std::vector<ReadoutText::Field> TankMinderPanel::Fields() const {
@@ -57,8 +57,8 @@ void TankMinderPanel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TankMinderPanel::ShowProperties() {
-    TankMinderDialog dialog(WithPlace(record), tank.Remaining(CurrentTotals(), record.tankSize),
-                            this);
+    TankMinderDialog dialog(WithCommonFields(record),
+                            tank.Remaining(CurrentTotals(), record.tankSize), this);
     if (dialog.exec() == QDialog::Accepted) {
         Apply(dialog);
     }

@@ -118,9 +118,15 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Odometer Properties: " + readout +
                 "Show Fuel Used|Show Run Time|Show MPG|Show Average Speed|Locked|Change Color|"
                 "Reset Trip|Start From Day One|Change Data File...|View History|OK|Cancel",
+            "Transmission Indicator Properties: Change Color|Center|Show Gear Selected|"
+            "Show Gear Attained|OK|Cancel",
             "Tank Minder Properties: " + readout +
                 "Show Fuel Remaining|Show MPG|Calculate Using Recent MPG|Change Color|Tank Size|"
                 "Current Level|Fill Tank|OK|Cancel",
+            "MultiBar Properties: Parameter|Change Color|Left|Show Gauge Name|Show Value|"
+            "Show Unit|OK|Cancel",
+            "Histogram Properties: Parameter|Change Color|Update Rate|OK|Cancel",
+            "Text Panel Settings: Change Color|Left|Text|OK|Cancel",
             "Recent Diagnostic Events: Recent Diagnostic Events|Clear List|View History|"
             "Clear History|OK",
             "Maintenance Tracking: Maintenance Items Scheduled|Add|Maintenance Items Completed|"

@@ -1,5 +1,8 @@
 #include "core/params/ParameterTable.h"
 #include "ui/DialogTestSupport.h"
+#include "ui/ModalCloser.h"
+#include "ui/panels/HistogramDialog.h"
+#include "ui/panels/MultibarDialog.h"
 #include "ui/panels/ScanGaugeDialog.h"
 #include "ui/panels/SimpleGaugeDialog.h"
 
@@ -97,4 +100,35 @@ TEST_F(GaugePropertiesDialogTest, AScanGaugeWithEveryEntryClearedScansPidZero) {
     Click(dialog, "ROAD SPEED");
     Press(Qt::Key_Return);
     EXPECT_EQ(dialog.Result().scanList, std::vector<std::uint16_t>{0});
+}
+
+TEST_F(GaugePropertiesDialogTest, AHistogramRefusesARateOutsideOneToSixtySecondsAndStaysOpen) {
+    HistogramDialog dialog(table, HistogramRecord());
+    ShowActive(dialog);
+    rovik::test::ModalCloser closer;
+    auto& rate = ControlNamed<QLineEdit>(dialog, "Update Rate");
+    for (const char* refused : {"0", "61", ""}) {
+        rate.setText(refused);
+        ClickStandardButton(dialog, QDialogButtonBox::Ok);
+        EXPECT_TRUE(dialog.isVisible()) << refused;
+    }
+    EXPECT_EQ(closer.messages, QStringList(3, "Please enter an integer between 1 and 60."));
+    rate.setText("60");
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    EXPECT_EQ(dialog.Result().updateRate, 60u);
+}
+
+TEST(MultibarDialog, TakesTheFirstNinetyNineParametersChosenFromTheTopOfTheList) {
+    std::vector<std::pair<std::string, std::uint16_t>> entries;
+    for (std::uint16_t pid = 0; pid < 120; ++pid) {
+        entries.emplace_back(QString("P%1").arg(pid, 3, 10, QChar('0')).toStdString(), pid);
+    }
+    const auto table = TableOf(entries);
+    MultibarDialog dialog(*table, MultibarRecord());
+    ShowActive(dialog);
+    ListOf(dialog).selectAll();
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    const std::vector<std::uint16_t> pids = dialog.Result().pids;
+    ASSERT_EQ(pids.size(), 99u);
+    EXPECT_TRUE(pids.front() == 0 && pids.back() == 98);
 }

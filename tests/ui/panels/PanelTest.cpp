@@ -147,6 +147,16 @@ const PropertiesCase kKinds[] = {
      WithFile(&TankMinderRecord::tankFilePath, "Tank.trp"),
      {"Calculate &Using Recent MPG"},
      [](AnyPanelRecord& r) { std::get<TankMinderRecord>(r).useRecentMpg = false; }},
+    {"MultiBar Properties",
+     Placed(MultibarRecord()),
+     {"Show &Unit"},
+     [](AnyPanelRecord& r) { std::get<MultibarRecord>(r).showUnit = false; }},
+    {"Histogram Properties", Placed(HistogramRecord()), {}, [](AnyPanelRecord&) {}},
+    {"Transmission Indicator Properties",
+     Placed(TransmissionRecord()),
+     {"Show Gear &Attained"},
+     [](AnyPanelRecord& r) { std::get<TransmissionRecord>(r).showGearAttained = false; }},
+    {"Text Panel Settings", Placed(TextPanelRecord()), {}, [](AnyPanelRecord&) {}},
 };
 
 // A dashboard whose screen holds one panel of the kind.
@@ -159,11 +169,19 @@ struct PanelPropertiesTest : rovik::test::StartedDashboard,
         Start();
         closer.reset();
     }
-    // Clicks the case's buttons and Right, and chooses a new colour.
+    // Clicks the case's buttons and, where the kind aligns its text, Right; chooses a new
+    // colour.
     void ChangeChoices(QDialog& dialog) {
-        for (const QString& button : GetParam().clicks + QStringList{"&Right"}) {
+        for (const QString& button : GetParam().clicks) {
             ClickButton(dialog, button);
         }
+        std::visit(
+            [&dialog](const auto& record) {
+                if constexpr (requires { record.alignment; }) {
+                    ClickButton(dialog, "&Right");
+                }
+            },
+            GetParam().record);
         AnswerNext<QColorDialog>([this](QColorDialog& chooser) {
             colorOpenedOn = chooser.currentColor();
             chooser.setCurrentColor(QColor(200, 100, 50));

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "core/panels/HistogramImage.h"
+#include "core/params/Parameter.h"
+
+using namespace rovik;
+
+TEST(HistogramImage, AddsAColumnEveryUpdateRatePlusOneSeconds) {
+    for (std::uint32_t rate : {1u, 60u}) {
+        HistogramImage image(kWhite);
+        for (std::uint32_t second = 1; second <= 3 * (rate + 1); ++second) {
+            EXPECT_EQ(image.Tick(rate), second % (rate + 1) == 0) << rate << " at " << second;
+        }
+    }
+}
+
+TEST(HistogramImage, PlotsFromTheFootAtTheMinimumToTheTopAtTheMaximum) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, std::optional<int>> valueAndRow[] = {
+        {0, 59}, {45, 30}, {90, 0}, {1e9, 0}, {-0.5, std::nullopt}, {nan, std::nullopt}};
+    for (auto [value, row] : valueAndRow) {
+        EXPECT_EQ(HistogramImage::RowFor(Parameter(), value), row) << value;
+    }
+    Parameter empty;
+    empty.gaugeMinimum = empty.gaugeMaximum = 40;
+    Parameter reversed;
+    reversed.gaugeMinimum = 90;
+    reversed.gaugeMaximum = 0;
+    for (const Parameter& scale : {empty, reversed}) {
+        EXPECT_FALSE(HistogramImage::RowFor(scale, 45));
+    }
+}
