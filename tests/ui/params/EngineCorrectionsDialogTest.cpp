@@ -17,12 +17,7 @@ protected:
     EngineCorrectionsDialogTest() { ShowActive(dialog); }
 
     QLineEdit& Field(const QString& name) { return ControlNamed<QLineEdit>(dialog, name); }
-    // Replaces the field's text as a user would.
-    void Type(const QString& name, const QString& text) {
-        Field(name).setFocus();
-        Field(name).selectAll();
-        QTest::keyClicks(&Field(name), text);
-    }
+    void Type(const QString& name, const QString& text) { Retype(Field(name), text); }
 
     EngineCorrectionsDialog dialog{Corrected(), {123456.78, 4321.06, 23456.5}};
 };

@@ -1,6 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
-
 #include "core/Described.h"
 #include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
@@ -26,14 +23,7 @@ struct ParameterEditorTest : ::testing::Test {
         made->At(2).offset = -0.1f;
         return made;
     }
-    QLineEdit& Field(const QString& label) {
-        for (QLabel* shown : dialog.findChildren<QLabel*>()) {
-            if (shown->text().remove('&') == label) {
-                return *qobject_cast<QLineEdit*>(shown->buddy());
-            }
-        }
-        throw std::runtime_error("no field " + label.toStdString());
-    }
+    QLineEdit& Field(const QString& label) { return FieldLabelled(dialog, label); }
     QStringList Shown() {
         QStringList texts;
         for (const QString& label : kLabels) {
@@ -41,12 +31,7 @@ struct ParameterEditorTest : ::testing::Test {
         }
         return texts;
     }
-    void Type(const QString& label, const QString& text) {
-        Field(label).setFocus();
-        Field(label).selectAll();
-        QTest::keyClick(&Field(label), Qt::Key_Delete);
-        QTest::keyClicks(&Field(label), text);
-    }
+    void Type(const QString& label, const QString& text) { Retype(Field(label), text); }
 
     std::unique_ptr<ParameterTable> table = MakeTable();
     ParameterEditorDialog dialog{*table};
