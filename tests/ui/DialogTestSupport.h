@@ -120,6 +120,22 @@ inline void Retype(QLineEdit& field, const QString& text) {
     QTest::keyClicks(&field, text);
 }
 
+// Types the text into the field and presses OK: the dialog must say only this (in the
+// messages a closer keeps), stay open and hand the focus back to the field, which then gets
+// its earlier text again.
+inline void ExpectRefused(QDialog& dialog, QLineEdit& field, const QString& text,
+                          const QString& message, QStringList& messages) {
+    SCOPED_TRACE(text.toStdString());
+    const QString before = field.text();
+    Retype(field, text);
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages, QStringList{message});
+    EXPECT_EQ(dialog.focusWidget(), &field);
+    messages.clear();
+    Retype(field, before);
+}
+
 // The name a screen reader announces for the widget.
 inline QString AccessibleName(QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

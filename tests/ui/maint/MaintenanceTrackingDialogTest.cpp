@@ -152,15 +152,7 @@ TEST_F(MaintenanceTrackingDialogTest, PropertiesRefuseValuesOutOfRangeAndStayOpe
     };
     for (const auto& [choice, label, text, message] : cases) {
         ClickButton(properties, choice);
-        QLineEdit& field = FieldLabelled(properties, label);
-        const QString before = field.text();
-        Retype(field, text);
-        ClickStandardButton(properties, QDialogButtonBox::Ok);
-        EXPECT_TRUE(properties.isVisible()) << text.toStdString();
-        EXPECT_EQ(closer.messages.value(0), message);
-        closer.messages.clear();
-        EXPECT_EQ(properties.focusWidget(), &field);
-        Retype(field, before);
+        ExpectRefused(properties, FieldLabelled(properties, label), text, message, closer.messages);
     }
     Retype(FieldLabelled(properties, "&Description:"), QString(40, 'D'));
     Retype(FieldLabelled(properties, "No&te:"), QString(20, 'N'));

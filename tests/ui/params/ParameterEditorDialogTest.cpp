@@ -109,13 +109,7 @@ TEST_F(ParameterEditorTest, RefusesWhatCannotBeStoredAndKeepsAnOldUnsafeFormatUn
     ModalCloser closer;
     for (const auto& [label, text] : cases) {
         const QString why = label == "PID" ? pids : label == "Format" ? formats : number;
-        Type(label, text);
-        ClickStandardButton(dialog, QDialogButtonBox::Ok);
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(closer.messages, QStringList{why}) << text.toStdString();
-        EXPECT_EQ(dialog.focusWidget(), &Field(label));
-        closer.messages.clear();
-        Type(label, label == "Format" ? "%.0f" : "1");
+        ExpectRefused(dialog, Field(label), text, why, closer.messages);
     }
     // Choosing another name is refused the same way, and the choice goes back.
     Type("Gauge Maximum", "lots");
