@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -99,6 +100,42 @@ inline void ClickStandardButton(QDialog& dialog, QDialogButtonBox::StandardButto
     QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
 }
 
+// The field whose label reads this, with or without its accelerator mark.
+template <typename Field = QLineEdit>
+Field& FieldLabelled(QWidget& dialog, const QString& label) {
+    for (QLabel* shown : dialog.findChildren<QLabel*>()) {
+        auto* field = qobject_cast<Field*>(shown->buddy());
+        if (field && (shown->text() == label || shown->text().remove('&') == label)) {
+            return *field;
+        }
+    }
+    throw std::runtime_error("no field " + label.toStdString());
+}
+
+// Replaces the field's text as a user would.
+inline void Retype(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+}
+
+// Types the text into the field and presses OK: the dialog must say only this (in the
+// messages a closer keeps), stay open and hand the focus back to the field, which then gets
+// its earlier text again.
+inline void ExpectRefused(QDialog& dialog, QLineEdit& field, const QString& text,
+                          const QString& message, QStringList& messages) {
+    SCOPED_TRACE(text.toStdString());
+    const QString before = field.text();
+    Retype(field, text);
+    ClickStandardButton(dialog, QDialogButtonBox::Ok);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages, QStringList{message});
+    EXPECT_EQ(dialog.focusWidget(), &field);
+    messages.clear();
+    Retype(field, before);
+}
+
 // The name a screen reader announces for the widget.
 inline QString AccessibleName(QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -131,9 +168,10 @@ inline QStringList TabCycle() {
 }
 
 // Whether the user works the widget itself, not a part of another control (the field of a
-// spin box, the scroll bar of a list).
+// spin box, the scroll bar or header of a list).
 inline bool IsControl(QWidget* widget) {
     if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) ||
+        qobject_cast<QAbstractItemView*>(widget->parentWidget()) ||
         qobject_cast<QScrollBar*>(widget)) {
         return false;
     }

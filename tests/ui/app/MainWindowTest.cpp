@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -30,9 +29,9 @@ protected:
 };
 
 std::vector<std::string> Names(const ParameterTable& table) {
-    std::vector<std::string> names;
+    std::vector<std::string> names(table.Size());
     for (std::size_t i = 0; i < table.Size(); ++i) {
-        names.push_back(table.At(i).name);
+        names[i] = table.At(i).name;
     }
     return names;
 }
@@ -185,8 +184,8 @@ TEST_F(MainWindowEngineTest, EngineCorrectionsSaveTheParametersAndTheSettings) {
     EXPECT_EQ(Main().State().Values()->Derived().AverageWindow(), 300u);
 }
 
-// The Parameter Editor and the PID Sniffer change the live table; OK saves it and Cancel
-// reads the file again, and the gauges show the table as it then stands.
+// The Parameter Editor and the PID Sniffer change the live table; OK saves it and Cancel reads
+// the file again, and the gauges show the table as it then stands.
 TEST_F(MainWindowTest, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepaintTheGauges) {
     ParameterTable file;
     Screen screen;
@@ -207,44 +206,40 @@ TEST_F(MainWindowTest, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepain
         file.Reload();
         return Names(file);
     };
-    auto choose = [this](const QString& command, QDialogButtonBox::StandardButton button,
+    auto choose = [this](void (MainWindow::*command)(), QDialogButtonBox::StandardButton button,
                          std::function<void(QDialog&)> edit) {
         test::AnswerNext<QDialog>([button, edit](QDialog& dialog) {
             edit(dialog);
-            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button),
-                              Qt::LeftButton);
+            ClickStandardButton(dialog, button);
         });
-        for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
-            if (action->text() == command) {
-                action->trigger();
-            }
-        }
+        (Main().*command)();
         QTest::qWait(20);
     };
 
     ASSERT_EQ(Main().Panels().size(), 2u);
     PaintCounter first(Main().Panels()[0]);
     PaintCounter second(Main().Panels()[1]);
-    choose("P&arameter Editor...", QDialogButtonBox::Ok, [](QDialog& dialog) {
+    choose(&MainWindow::EditParameters, QDialogButtonBox::Ok, [](QDialog& dialog) {
         QTest::keyClicks(dialog.findChildren<QLineEdit*>().front(), "0");
     });
     EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900"}));
     EXPECT_GT(first.count, 0);
     EXPECT_GT(second.count, 0);
-    choose("P&arameter Editor...", QDialogButtonBox::Cancel, [](QDialog& dialog) {
+    choose(&MainWindow::EditParameters, QDialogButtonBox::Cancel, [](QDialog& dialog) {
         ClickButton(dialog, "&Delete");
         ClickButton(dialog, "&New");
     });
     EXPECT_EQ(Names(live), inFile());
     Main().State().Values()->Store().StoreValue(kEngineSlot, 110, 180.0f);
     for (auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Ok}) {
-        choose("&PID Sniffer...", button, [](QDialog& dialog) {
+        choose(&MainWindow::SniffPids, button, [](QDialog& dialog) {
             dialog.findChild<QListWidget*>()->setCurrentRow(0);
             ClickButton(dialog, "&Add Parameter Definition");
         });
     }
-    EXPECT_EQ(inFile(), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
-    EXPECT_EQ(Names(live), inFile());
+    const std::vector<std::string> three{"P84", "P1900", "Engine Coolant Temp"};
+    EXPECT_EQ(inFile(), three);
+    EXPECT_EQ(Names(live), three);
 
     // A folder in the file's place can be neither replaced nor read: the user is told, and
     // the table stays as it was rather than down to one default parameter.
@@ -252,7 +247,7 @@ TEST_F(MainWindowTest, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepain
     ASSERT_TRUE(QDir(folder.path()).mkpath("PARAMTRS.DAT/inside"));
     QStringList told;
     for (auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
-        choose("P&arameter Editor...", button, [&told](QDialog&) {
+        choose(&MainWindow::EditParameters, button, [&told](QDialog&) {
             test::AnswerNext<QMessageBox>([&told](QMessageBox& box) {
                 told << box.text().left(27);
                 box.accept();
@@ -260,5 +255,5 @@ TEST_F(MainWindowTest, ParameterDialogsSaveOnOkReadTheFileAgainOnCancelAndRepain
         });
     }
     EXPECT_EQ(told, QStringList({"Failed to Save PARAMTRS.DAT", "Failed to Open PARAMTRS.DAT"}));
-    EXPECT_EQ(Names(live), (std::vector<std::string>{"P84", "P1900", "Engine Coolant Temp"}));
+    EXPECT_EQ(Names(live), three);
 }

@@ -1,9 +1,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "core/diag/FaultCollector.h"
 #include "ui/DialogTestSupport.h"
+#include "ui/ModalCloser.h"
 #include "ui/UrlRecorder.h"
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
@@ -36,9 +36,8 @@ struct RecentEventsDialogTest : ::testing::Test {
     }
     // Clicks the button and answers the question it asks with the choice given.
     void ClickAndAnswer(const QString& button, QMessageBox::StandardButton choice) {
-        QTimer::singleShot(50, [choice] {
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(choice)->click();
-        });
+        rovik::test::AnswerNext<QMessageBox>(
+            [choice](QMessageBox& box) { box.button(choice)->click(); });
         Click(button);
     }
     QByteArray History() const {
@@ -70,16 +69,7 @@ TEST_F(RecentEventsDialogTest, ListsFaultsAlphabeticallyFollowsNewOnesAndClears)
     EXPECT_TRUE(ShowsSoon({"TRN SPN   177"}));
 }
 
-TEST_F(RecentEventsDialogTest, ViewHistoryHandsTheFileToTheDesktopMakingItAgainIfNeeded) {
-    rovik::test::UrlRecorder viewer;
-    QFile::remove(path);
-    Click("&View History");
-    ASSERT_EQ(viewer.opened.size(), 1u);
-    EXPECT_EQ(viewer.opened[0], QUrl::fromLocalFile(path));
-    EXPECT_EQ(History().toStdString(), DiagnosticHistory::kHeader);
-}
-
-TEST_F(RecentEventsDialogTest, ClearHistoryAsksFirst) {
+TEST_F(RecentEventsDialogTest, ClearHistoryAsksFirstAndViewHistoryMakesTheFileAgainIfNeeded) {
     const QByteArray written = History();
     ASSERT_GT(written.size(), static_cast<qsizetype>(DiagnosticHistory::kHeader.size()));
     ClickAndAnswer("Clear &History", QMessageBox::No);
@@ -87,4 +77,10 @@ TEST_F(RecentEventsDialogTest, ClearHistoryAsksFirst) {
     ClickAndAnswer("Clear &History", QMessageBox::Yes);
     EXPECT_EQ(History().toStdString(), DiagnosticHistory::kHeader);
     EXPECT_EQ(Shown().size(), 3) << "the list stays";
+
+    rovik::test::UrlRecorder viewer;
+    QFile::remove(path);
+    Click("&View History");
+    EXPECT_EQ(viewer.opened, std::vector{QUrl::fromLocalFile(path)});
+    EXPECT_EQ(History().toStdString(), DiagnosticHistory::kHeader);
 }

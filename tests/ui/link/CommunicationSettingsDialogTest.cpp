@@ -4,24 +4,24 @@
 #include <sys/socket.h>
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QSpinBox>
-#include <vector>
 
 #include "LinkDialogSupport.h"
+#include "core/PtyBox.h"
 #include "platform/SerialPortFinder.h"
 #include "support/FakeMachine.h"
+#include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
 #include "ui/link/AdvancedVxbDialog.h"
 #include "ui/link/CommunicationSettingsDialog.h"
 #include "ui/link/IpSettingsDialog.h"
+#include "ui/link/PortScannerDialog.h"
 #include "ui/link/SerialDevicesDialog.h"
 
 using namespace rovik;
-using rovik::test::AnswerNext;
-using rovik::test::Click;
-using rovik::test::Labelled;
-using rovik::test::StatusReaches;
+using namespace rovik::test;
 
 namespace {
 constexpr const char* kMissingPort = "/dev/rovik-no-such-port";
@@ -52,10 +52,29 @@ struct SilentBox {
     std::uint16_t port = 0;
 };
 
+struct AdvancedVxbDialogTest : ::testing::Test {
+    AdvancedVxbDialogTest() {
+        link.SetPortName(pty.device);
+        link.SetConnectionType(ConnectionType::Vx101Usb);
+    }
+    // What the transmit thread would send of what the dialog queued.
+    std::string Sent() {
+        while (link.QueuedByteCount() > 0) {
+            link.SendOneQueuedByte();
+        }
+        return pty.Receive();
+    }
+
+    PtyBox pty;
+    TestLink parts{UniqueLinkBlock()};
+    LinkReader& link = parts.link;
+    AdvancedVxbDialog dialog{link, parts.box, 100};
+};
+
 struct CommunicationSettingsDialogTest : ::testing::Test {
-    test::FakeMachine machine;
+    FakeMachine machine;
     SerialPortFinder finder{machine.SysRoot().string(), machine.DevRoot().string()};
-    test::RunningLink running;
+    RunningLink running;
     CommunicationSettingsDialog dialog{running.link,
                                        running.parts.box,
                                        {kMissingPort, false, ConnectionType::Vx100Serial, 100},
@@ -68,6 +87,8 @@ TEST_F(CommunicationSettingsDialogTest, AMissingPortShowsPcPortFailureAndTheDevi
     ASSERT_EQ(port.count(), 4 + 99) << "the machine's devices, then COM1 to COM99";
     EXPECT_EQ(port.itemText(2).toStdString(), machine.Dev("ttyUSB0").string());
     EXPECT_EQ(port.itemText(102), "COM99");
+    // On Linux Qt announces a combo box by its value, so its own name is what others read.
+    EXPECT_EQ(port.accessibleName(), "Port");
     Click(dialog, "Restart Port");
     ASSERT_TRUE(StatusReaches(dialog, "PC Port Failure"));
     QString verdict;
@@ -111,4 +132,144 @@ TEST_F(CommunicationSettingsDialogTest, AWifiBoxThatDoesNotAnswerShowsEachStepAs
     // The window keeps refreshing while the receive thread waits for the box.
     EXPECT_TRUE(StatusReaches(dialog, "Creating Connection"));
     EXPECT_TRUE(StatusReaches(dialog, "Failed to Create Connection", 8000));
+}
+
+// The menus reach only Communication Settings itself; the windows its buttons open must as
+// well be tabbed through in reading order, each control named as a screen reader says it.
+TEST(LinkDialogs, TheWindowsCommunicationSettingsOpensTabThroughNamedControls) {
+    FakeMachine machine;
+    TestLink parts(UniqueLinkBlock());
+    CommunicationSettingsDialog dialog(
+        parts.link, parts.box, {"COM1"},
+        SerialPortFinder(machine.SysRoot().string(), machine.DevRoot().string()));
+    ModalCloser closer;
+    QStringList seen;
+    closer.inspect = [&seen](QDialog& opened) {
+        ShowActive(opened);
+        seen << opened.windowTitle() + ": " + TabCycle().join('|') << UnnamedOrUnreachable(opened);
+    };
+    for (const char* button :
+         {"Scan for VXB Connections", "Check Device Manager", "VX101 USB",
+          "Advanced USB VXB Properties", "VX150 Wifi", "Customize IP Settings"}) {
+        Click(dialog, button);
+    }
+    EXPECT_EQ(seen, QStringList({
+                        "Port Scanner: Serial ports|OK|Scan Again|Cancel",
+                        "Serial Devices: Serial devices found|Close",
+                        "Advanced VXB Properties: Good Packets|Errors|Bit Gap|+|-|Bytes Read|"
+                        "Bytes Discarded|Packets Rcvd|Packets Missed|USB Overflows|CAN Cycle "
+                        "Size|+|-|VXB Version|USB Tx Status|J1708 Performance|VXB Fuelmeter|"
+                        "Zero Fuelmeter|USB Tx Delay|Test|Done",
+                        "IP Settings: IP Address|IP Port|OK|Cancel",
+                    }));
+}
+
+TEST_F(AdvancedVxbDialogTest, ButtonsAskForOneStepFromWhatTheBoxLastReportedWithinLimits) {
+    struct Case {
+        int bitGap, canCycle, fuelmeter;
+        const char* button;
+        std::string sent;
+    };
+    const Case cases[] = {
+        {250, 10, 0, "Raise the bit gap", ""},
+        {12, 10, 0, "Raise the bit gap", "G0D\n\r"},
+        {4, 10, 0, "Lower the bit gap", ""},
+        {5, 10, 0, "Lower the bit gap", "G04\n\r"},
+        {12, 99, 0, "Raise the CAN cycle size", "M000663\n\r"},
+        {12, 1, 0, "Lower the CAN cycle size", "M000601\n\r"},
+        {12, 10, 0, "VXB Fuelmeter", "M000101\n\r"},
+        {12, 10, 1, "VXB Fuelmeter", "M000100\n\r"},
+        {12, 10, 1, "Zero Fuelmeter", "O"},
+    };
+    for (const Case& c : cases) {
+        parts.box.Statistics().bitGap = c.bitGap;
+        parts.box.Registers().Set(6, static_cast<std::uint8_t>(c.canCycle));
+        parts.box.Registers().Set(1, static_cast<std::uint8_t>(c.fuelmeter));
+        Click(dialog, c.button);
+        EXPECT_EQ(Sent(), c.sent) << c.button << " " << c.bitGap;
+    }
+}
+
+TEST_F(AdvancedVxbDialogTest, ATypedDelayTakesEffectAtOnceAndSendsTheTestPacket) {
+    auto& delay = Labelled<QSpinBox>(dialog, "USB Tx Delay");
+    delay.selectAll();
+    QTest::keyClicks(&delay, "7");
+    EXPECT_EQ(link.GetTransmitDelay(), 7u);
+    EXPECT_EQ(dialog.TransmitDelay(), 7);
+    Click(dialog, "Test");
+    const std::string testPacket = "S" + std::string(20, '0') + "\r\n";
+    EXPECT_EQ(Sent(), testPacket + testPacket);
+}
+
+TEST(IpSettingsDialog, TakesAnAddressAndAPortFromZeroTo65535AndStaysOpenOtherwise) {
+    const QString range = "Please enter an integer between 0 and 65535.";
+    const std::tuple<QString, QString, QString> entries[] = {
+        {" box.local ", "0", ""},
+        {"10.0.0.2", "65535", ""},
+        {"10.0.0.2", "65536", range},
+        {"10.0.0.2", "-1", range},
+        {"10.0.0.2", "port", range},
+        {"10.0.0.2", "", range},
+        {"  ", "51966", "Please enter the box's IP address."},
+    };
+    for (const auto& [address, port, refusal] : entries) {
+        IpSettingsDialog dialog("169.254.1.1", 51966);
+        dialog.show();
+        Labelled(dialog, "IP Address").setText(address);
+        Labelled(dialog, "IP Port").setText(port);
+        ModalCloser closer;
+        dialog.accept();
+        EXPECT_EQ(closer.messages.join(""), refusal) << port.toStdString();
+        EXPECT_EQ(dialog.isVisible(), !refusal.isEmpty());
+        if (refusal.isEmpty()) {
+            EXPECT_EQ(dialog.Address(), address.trimmed().toStdString());
+            EXPECT_EQ(dialog.Port(), port.toUInt());
+        }
+    }
+}
+
+TEST(PortScannerDialog, PicksTheBoxAsUsbAnyOtherLineAsSerialAndNothingKeepsTheChoice) {
+    FakeMachine machine;
+    SerialPortFinder finder(machine.SysRoot().string(), machine.DevRoot().string());
+    PortScannerDialog picked(finder, ConnectionType::Vx100Serial, "COM3");
+    const QListWidget& lines = *picked.findChild<QListWidget*>();
+    ASSERT_EQ(lines.count(), 4);
+    EXPECT_EQ(lines.item(2)->text(),
+              QString("%1 Norvane Electronics Rovik VXB").arg(machine.Dev("ttyUSB0").c_str(), -16));
+    EXPECT_EQ(lines.selectedItems(), QList<QListWidgetItem*>{lines.item(2)});
+    picked.accept();
+    EXPECT_EQ(picked.Model(), ConnectionType::Vx101Usb);
+    EXPECT_EQ(picked.Port(), machine.Dev("ttyUSB0").string());
+
+    PortScannerDialog adapter(finder, ConnectionType::Vx101Usb, "COM3");
+    QListWidget& list = *adapter.findChild<QListWidget*>();
+    const QPoint line = list.visualItemRect(list.item(3)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, line);
+    EXPECT_EQ(adapter.result(), QDialog::Accepted);
+    EXPECT_EQ(adapter.Model(), ConnectionType::Vx100Serial);
+    EXPECT_EQ(adapter.Port(), machine.Dev("ttyUSB1").string());
+
+    PortScannerDialog empty(SerialPortFinder("/rovik-no-such", "/rovik-no-such"),
+                            ConnectionType::Vx101Usb, "COM3");
+    empty.accept();
+    EXPECT_EQ(empty.Model(), ConnectionType::Vx101Usb);
+    EXPECT_EQ(empty.Port(), "COM3");
+}
+
+TEST(SerialDevicesDialog, TellsAUserWhoMayNotOpenThePortHowToPutItRight) {
+    SerialDevice device;
+    device.path = "/dev/ttyUSB0";
+    device.exists = true;
+    device.group = "dialout";
+    const QString cannot = "You may not open the chosen port /dev/ttyUSB0. ";
+    for (bool inGroup : {false, true}) {
+        device.inGroup = inGroup;
+        EXPECT_EQ(SerialDevicesDialog::PortVerdict(device),
+                  cannot + (inGroup ? "Its permissions keep out even the members of its group "
+                                      "dialout."
+                                    : "Add yourself to its group: sudo adduser $USER dialout, "
+                                      "then log out and in again."));
+        EXPECT_EQ(SerialDevicesDialog::Access(device), "Not allowed (group dialout)");
+    }
 }

@@ -21,6 +21,10 @@ struct RawLogDialogTest : ::testing::Test {
     bool Recording() const { return ButtonNamed(*dialog, "S&tart").isChecked(); }
     // Whether the name can be changed: only while nothing is recorded.
     bool NameOpen() const { return Name().isEnabled() && SelectFile().isEnabled(); }
+    QByteArray Contents(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     QTemporaryDir folder;
     RawLog log;
@@ -79,8 +83,7 @@ TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
     const QByteArray header = "Raw Log\r\n";
     const QByteArray recording = header + "J80547891\r\n";
     QFile earlier(Path("drive.rvk"));
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write(recording);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write(recording) > 0);
     earlier.close();
     log.SetFileName(ToPath(Path("drive")));
     Open();
@@ -94,9 +97,7 @@ TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
         EXPECT_EQ(asked, Path("drive.rvk") + " already holds a recording.\nReplace it?");
         EXPECT_EQ(log.IsOn(), !kept);
         EXPECT_EQ(Recording(), !kept);
-        earlier.open(QIODevice::ReadOnly);
-        EXPECT_EQ(earlier.readAll(), kept ? recording : header);
-        earlier.close();
+        EXPECT_EQ(Contents("drive.rvk"), kept ? recording : header);
     }
     ClickButton(*dialog, "St&op");
     test::ModalCloser closer;

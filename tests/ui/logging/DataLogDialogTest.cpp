@@ -1,8 +1,6 @@
 #include "ui/logging/DataLogDialog.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -19,14 +17,7 @@ struct DataLogDialogTest : ::testing::Test {
         dialog = std::make_unique<DataLogDialog>(*table, logger, false);
         ShowActive(*dialog);
     }
-    QLineEdit& Field(const QString& label) const {
-        for (QLabel* found : dialog->findChildren<QLabel*>()) {
-            if (found->text() == label) {
-                return *qobject_cast<QLineEdit*>(found->buddy());
-            }
-        }
-        throw std::runtime_error("no field " + label.toStdString());
-    }
+    QLineEdit& Field(const QString& label) const { return FieldLabelled(*dialog, label); }
     bool FileFieldsEnabled() const {
         return Field("&Log File").isEnabled() && ButtonNamed(*dialog, "&Select File").isEnabled() &&
                ButtonNamed(*dialog, "&Clear Log").isEnabled();

@@ -1,12 +1,7 @@
-#include <unistd.h>
-
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <filesystem>
 
 #include "core/LocalZone.h"
@@ -16,49 +11,17 @@
 #include "core/maint/MaintenanceFile.h"
 #include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
-#include "ui/app/CMainFrame.h"
 #include "ui/maint/ItemPropertiesDialog.h"
 #include "ui/maint/MaintenanceInstanceDialog.h"
 #include "ui/maint/MaintenanceTrackingDialog.h"
-#include "ui/maint/ScheduledItemDelegate.h"
 
 using namespace rovik;
 using rovik::test::AnswerNext;
 using rovik::test::ModalCloser;
 
 namespace {
-// The field a label names.
-template <typename Field = QLineEdit>
-Field& FieldFor(QWidget& dialog, const QString& label) {
-    for (QLabel* candidate : dialog.findChildren<QLabel*>()) {
-        if (candidate->text() == label) {
-            if (auto* field = qobject_cast<Field*>(candidate->buddy())) {
-                return *field;
-            }
-        }
-    }
-    throw std::runtime_error("no field " + label.toStdString());
-}
-
-// Replaces the field's text as a user would.
-void Type(QLineEdit& field, const QString& text) {
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClicks(&field, text);
-}
-
-QListWidget& ListNamed(QDialog& dialog, const QString& name) {
-    for (QListWidget* list : dialog.findChildren<QListWidget*>()) {
-        if (list->accessibleName() == name) {
-            return *list;
-        }
-    }
-    throw std::runtime_error("no list " + name.toStdString());
-}
-
 void ClickRow(QListWidget& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
+    ClickEntry(list, list.item(row)->text());
 }
 
 void Click(QDialog& dialog, const QString& button) {
@@ -69,10 +32,10 @@ void Click(QDialog& dialog, const QString& button) {
 void AnswerProperties(const QString& description, bool timeOnly, const QString& months,
                       const QString& milesOrNote) {
     AnswerNext<ItemPropertiesDialog>([=](ItemPropertiesDialog& properties) {
-        Type(FieldFor(properties, "&Description:"), description);
+        Retype(FieldLabelled(properties, "&Description:"), description);
         ClickButton(properties, timeOnly ? "Time &Only" : "Time and &Mileage");
-        Type(FieldFor(properties, timeOnly ? "Mont&hs:" : "Mo&nths:"), months);
-        Type(FieldFor(properties, timeOnly ? "No&te:" : "M&iles:"), milesOrNote);
+        Retype(FieldLabelled(properties, timeOnly ? "Mont&hs:" : "Mo&nths:"), months);
+        Retype(FieldLabelled(properties, timeOnly ? "No&te:" : "M&iles:"), milesOrNote);
         ClickStandardButton(properties, QDialogButtonBox::Ok);
     });
 }
@@ -107,9 +70,9 @@ struct MaintenanceTrackingDialogTest : ::testing::Test {
 
 TEST_F(MaintenanceTrackingDialogTest, AddEditPerformAndDeleteAreKeptInTheFileOnClose) {
     auto dialog = Open();
-    QListWidget& scheduled = ListNamed(*dialog, "Maintenance Items Scheduled");
-    QListWidget& completed = ListNamed(*dialog, "Maintenance Items Completed");
-    QPlainTextEdit& serviceItems = FieldFor<QPlainTextEdit>(*dialog, "&Service Items:");
+    QListWidget& scheduled = ControlNamed<QListWidget>(*dialog, "Maintenance Items Scheduled");
+    QListWidget& completed = ControlNamed<QListWidget>(*dialog, "Maintenance Items Completed");
+    QPlainTextEdit& serviceItems = FieldLabelled<QPlainTextEdit>(*dialog, "&Service Items:");
     EXPECT_FALSE(ButtonNamed(*dialog, "&Perform").isEnabled());
     EXPECT_FALSE(serviceItems.isEnabled());
 
@@ -144,12 +107,12 @@ TEST_F(MaintenanceTrackingDialogTest, AddEditPerformAndDeleteAreKeptInTheFileOnC
     Click(*dialog, "&Perform");
     EXPECT_EQ(Entries(completed),
               QStringList{"Oil Change\t24 Months, 10000 Miles\t04/02/2024  52346 Miles"});
-    EXPECT_EQ(FieldFor<QPlainTextEdit>(*dialog, "Se&rvice Items:").toPlainText(),
+    EXPECT_EQ(FieldLabelled<QPlainTextEdit>(*dialog, "Se&rvice Items:").toPlainText(),
               "Filter LF3000\n10 gal 15W-40");
 
     AnswerNext<MaintenanceInstanceDialog>([](MaintenanceInstanceDialog& instance) {
-        Type(FieldFor(instance, "&Odometer:"), "52300");
-        FieldFor<QDateEdit>(instance, "&Date Performed:").setDate(QDate(2024, 4, 1));
+        Retype(FieldLabelled(instance, "&Odometer:"), "52300");
+        FieldLabelled<QDateEdit>(instance, "&Date Performed:").setDate(QDate(2024, 4, 1));
         ClickStandardButton(instance, QDialogButtonBox::Ok);
     });
     Click(*dialog, "Ed&it");
@@ -177,8 +140,6 @@ TEST_F(MaintenanceTrackingDialogTest, AddEditPerformAndDeleteAreKeptInTheFileOnC
 
 TEST_F(MaintenanceTrackingDialogTest, PropertiesRefuseValuesOutOfRangeAndStayOpen) {
     ItemPropertiesDialog properties(ItemProperties::ForNew(now, 50000.0));
-    EXPECT_EQ(properties.windowTitle(), "Maintenance Item Properties");
-    EXPECT_EQ(FieldFor(properties, "&Description:").text(), "New Item");
     ShowActive(properties);
     ModalCloser closer;
     const QString integers = "Please enter an integer between 0 and 999.";
@@ -191,18 +152,10 @@ TEST_F(MaintenanceTrackingDialogTest, PropertiesRefuseValuesOutOfRangeAndStayOpe
     };
     for (const auto& [choice, label, text, message] : cases) {
         ClickButton(properties, choice);
-        QLineEdit& field = FieldFor(properties, label);
-        const QString before = field.text();
-        Type(field, text);
-        ClickStandardButton(properties, QDialogButtonBox::Ok);
-        EXPECT_TRUE(properties.isVisible()) << text.toStdString();
-        EXPECT_EQ(closer.messages.value(0), message);
-        closer.messages.clear();
-        EXPECT_EQ(properties.focusWidget(), &field);
-        Type(field, before);
+        ExpectRefused(properties, FieldLabelled(properties, label), text, message, closer.messages);
     }
-    Type(FieldFor(properties, "&Description:"), QString(40, 'D'));
-    Type(FieldFor(properties, "No&te:"), QString(20, 'N'));
+    Retype(FieldLabelled(properties, "&Description:"), QString(40, 'D'));
+    Retype(FieldLabelled(properties, "No&te:"), QString(20, 'N'));
     ClickStandardButton(properties, QDialogButtonBox::Ok);
     ASSERT_EQ(properties.result(), QDialog::Accepted);
     EXPECT_EQ(properties.Result().description, std::string(28, 'D'));
@@ -226,7 +179,7 @@ TEST_F(MaintenanceTrackingDialogTest, EachRowShowsItsStatusColourInTheDueCell) {
                       item("Inspection", At(2023, 3, 15), 0.0, 12, true)};
     ASSERT_TRUE(MaintenanceFile::Save(path, schedule));
     auto dialog = Open();
-    QListWidget& scheduled = ListNamed(*dialog, "Maintenance Items Scheduled");
+    QListWidget& scheduled = ControlNamed<QListWidget>(*dialog, "Maintenance Items Scheduled");
     ClickRow(scheduled, 2);
     const QImage rows = scheduled.viewport()->grab().toImage();
     const int third = scheduled.viewport()->width() / 3;
@@ -247,15 +200,23 @@ TEST_F(MaintenanceTrackingDialogTest, EachRowShowsItsStatusColourInTheDueCell) {
     EXPECT_EQ(Bytes(), before);
 }
 
-TEST_F(MaintenanceTrackingDialogTest, AFailedSaveIsReportedAndCanBeRetriedOrGivenUp) {
-    for (QMessageBox::StandardButton answer : {QMessageBox::Retry, QMessageBox::Discard}) {
+// A save that meets a folder in the file's place, or a file of another kind, asks first and
+// writes only when the answer allows it.
+TEST_F(MaintenanceTrackingDialogTest, ASaveThatMeetsTroubleAsksAndWritesOnlyWhenAllowed) {
+    const std::vector<std::uint8_t> rawLog = {'R', 'a', 'w', ' ', 'L', 'o', 'g', '\r', '\n', 0xff};
+    for (auto [folderInPlace, answer] :
+         {std::pair{true, QMessageBox::Retry}, std::pair{true, QMessageBox::Discard},
+          std::pair{false, QMessageBox::No}, std::pair{false, QMessageBox::Yes}}) {
+        SCOPED_TRACE(answer);
+        std::filesystem::remove(path);
+        ASSERT_TRUE(folderInPlace || AtomicFile::Write(path, rawLog));
         auto dialog = Open();
-        // A folder in the file's place, made after the dialog opened, cannot be replaced.
-        std::filesystem::create_directory(path);
+        // A folder made after the dialog opened, which cannot be replaced.
+        ASSERT_TRUE(!folderInPlace || std::filesystem::create_directory(path));
         AnswerProperties("Oil Change", false, "6", "10000");
         Click(*dialog, "&Add");
-        AnswerNext<QMessageBox>([this, answer](QMessageBox& box) {
-            EXPECT_EQ(box.text(), "Error Saving File");
+        AnswerNext<QMessageBox>([this, folder = folderInPlace, answer = answer](QMessageBox& box) {
+            EXPECT_EQ(box.text() == "Error Saving File", folder);
             if (answer == QMessageBox::Retry) {
                 std::filesystem::remove(path);
             }
@@ -263,33 +224,8 @@ TEST_F(MaintenanceTrackingDialogTest, AFailedSaveIsReportedAndCanBeRetriedOrGive
         });
         dialog->accept();
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(Saved().items.size(), answer == QMessageBox::Retry ? 1u : 0u);
-        std::filesystem::remove(path);
-    }
-}
-
-TEST_F(MaintenanceTrackingDialogTest, AFileOfAnotherKindIsReplacedOnlyWhenTheUserSaysSo) {
-    const std::vector<std::uint8_t> rawLog = {'R', 'a', 'w', ' ', 'L', 'o', 'g', '\r', '\n', 0xff};
-    ASSERT_TRUE(AtomicFile::Write(path, rawLog));
-    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-        auto dialog = Open();
-        EXPECT_EQ(ListNamed(*dialog, "Maintenance Items Scheduled").count(), 0);
-        AnswerProperties("Oil Change", false, "6", "10000");
-        Click(*dialog, "&Add");
-        AnswerNext<QMessageBox>([answer](QMessageBox& box) { box.button(answer)->click(); });
-        dialog->accept();
+        const bool allowed = answer == QMessageBox::Retry || answer == QMessageBox::Yes;
+        EXPECT_EQ(Saved().items.size(), allowed ? 1u : 0u);
         EXPECT_EQ(Bytes() == rawLog, answer == QMessageBox::No);
     }
-    EXPECT_EQ(Saved().items.size(), 1u);
-}
-
-TEST_F(MaintenanceTrackingDialogTest, TheMaintenanceMenuOpensTheDialog) {
-    ModalCloser closer;
-    CMainFrame frame("/RovikMaintenanceTest-" + std::to_string(::getpid()));
-    const QList<QAction*> actions = frame.menuBar()->actions();
-    auto maintenance = std::find_if(actions.begin(), actions.end(),
-                                    [](QAction* a) { return a->text() == "&Maintenance"; });
-    ASSERT_NE(maintenance, actions.end());
-    (*maintenance)->trigger();
-    EXPECT_EQ(closer.dialogs, QStringList{"Maintenance Tracking"});
 }

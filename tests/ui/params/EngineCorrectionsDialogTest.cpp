@@ -17,12 +17,7 @@ protected:
     EngineCorrectionsDialogTest() { ShowActive(dialog); }
 
     QLineEdit& Field(const QString& name) { return ControlNamed<QLineEdit>(dialog, name); }
-    // Replaces the field's text as a user would.
-    void Type(const QString& name, const QString& text) {
-        Field(name).setFocus();
-        Field(name).selectAll();
-        QTest::keyClicks(&Field(name), text);
-    }
+    void Type(const QString& name, const QString& text) { Retype(Field(name), text); }
 
     EngineCorrectionsDialog dialog{Corrected(), {123456.78, 4321.06, 23456.5}};
 };
@@ -59,27 +54,16 @@ TEST_F(EngineCorrectionsDialogTest, ShowsTheTotalsReadOnlyAndOkTakesWhatWasTyped
 
 TEST_F(EngineCorrectionsDialogTest, RefusesValuesOutOfRangeOrNotNumbersAndStaysOnTheField) {
     rovik::test::ModalCloser closer;
-    struct Case {
-        QString field;
-        QString text;
-        QString message;
-    };
-    const Case cases[] = {
-        {"Rolling MPG Buffer Size:", "1", "Please enter an integer between 2 and 6000."},
-        {"Rolling MPG Buffer Size:", "6001", "Please enter an integer between 2 and 6000."},
+    const QString sizes = "Please enter an integer between 2 and 6000.";
+    const std::tuple<QString, QString, QString> cases[] = {
+        {"Rolling MPG Buffer Size:", "1", sizes},
+        {"Rolling MPG Buffer Size:", "6001", sizes},
         {"Odometer PID:", "246", "Please enter an integer between 244 and 245."},
         {"Odometer Multiplier", "fast", "Please enter a number."},
         {"Fuelmeter Multiplier", "0", "Please enter a multiplier other than 0."},
     };
-    for (const Case& refused : cases) {
-        const QString before = Field(refused.field).text();
-        Type(refused.field, refused.text);
-        ClickStandardButton(dialog, QDialogButtonBox::Ok);
-        EXPECT_TRUE(dialog.isVisible()) << refused.text.toStdString();
-        EXPECT_EQ(closer.messages, QStringList{refused.message});
-        closer.messages.clear();
-        EXPECT_EQ(dialog.focusWidget(), &Field(refused.field));
-        Type(refused.field, before);
+    for (const auto& [field, text, message] : cases) {
+        ExpectRefused(dialog, Field(field), text, message, closer.messages);
     }
     // Return takes the dialog as it now stands.
     QTest::keyClick(&Field("Odometer PID:"), Qt::Key_Return);
