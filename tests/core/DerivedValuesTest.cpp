@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -9,24 +10,16 @@
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/link/LiveValues.h"
+#include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
+#include "core/tires/TireMonitor.h"
+#include "core/values/DerivedNumbers.h"
 #include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
 namespace {
-enum : unsigned {
-    kRollingMpg = 9,
-    kAcceleration = 10,
-    kBraking = 11,
-    kPeakAcceleration = 12,
-    kTireWarning = 501,
-    kRecentMpg = 502,
-    kMaxCoolant = 503,
-    kMaxSpeed = 508,
-    kHorsepower = 509,
-    kTorque = 510,
-};
+using D = DerivedNumbers;
 
 // A link with no transport whose values a test stores and whose passes it runs.
 struct DerivedValuesTest : ::testing::Test {
@@ -53,19 +46,18 @@ struct DerivedValuesTest : ::testing::Test {
 TEST_F(DerivedValuesTest, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
     link.Derived().SetAverageWindow(2);
     DriveAt(60.0f, 6.5f, 5);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 6.5);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 6.5);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 6.5);
     // Once the totals arrive the windows start from them, untouched by the passes before.
     KnowTotals(1000.0f, 8000.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 8.0);
-}
-
-TEST_F(DerivedValuesTest, AnUnknownDistanceSeedsEightMilesPerGallon) {
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 8.0);
+    // A distance too short to tell seeds eight miles per gallon as well.
+    link.Derived().SetAverageWindow(2);
     KnowTotals(3.0f, 0.5f);
     DriveAt(0.0f, 6.5f);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
 }
 
 TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
@@ -73,15 +65,15 @@ TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEcono
     KnowTotals(1000.0f, 8000.0f);
     Pass();
     DriveAt(19.9f, 4.0f, 3);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
     // 20 mph at 4 mpg burns 5 gallons an hour: (20 + 60) / (5 + 7.5).
     DriveAt(20.0f, 4.0f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 80.0 / 12.5);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRecentMpg), (60.0 * 11999 + 20.0) / (7.5 * 11999 + 5.0));
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 80.0 / 12.5);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRecentMpg), (60.0 * 11999 + 20.0) / (7.5 * 11999 + 5.0));
     // Economy of 0.1 or less is no reading: the fuel rate counts instead.
     Engine(183, 10.0f);
     DriveAt(40.0f, 0.1f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 60.0 / 15.0);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 60.0 / 15.0);
 }
 
 TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
@@ -92,12 +84,12 @@ TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBo
     KnowTotals(1000.0f, 8000.0f);
     Engine(183, 10.0f);
     DriveAt(30.0f, 0.0f, 3);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 3.0);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 3.0);
     link.Derived().SetAverageWindow(150);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 0.0);
     Pass();
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
 }
 
 TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
@@ -106,57 +98,61 @@ TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     Pass();
     Engine(183, 0.0f);
     DriveAt(61.3f, 0.0f, 150);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 0.0);
     Pass();
-    EXPECT_NEAR(link.GetValue(kRollingMpg), 9876.5 / 1234.567, 1e-4);
+    EXPECT_NEAR(link.GetValue(D::kRollingMpg), 9876.5 / 1234.567, 1e-4);
 }
 
 TEST_F(DerivedValuesTest, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(static_cast<float>(pass), 0.0f);
     }
-    EXPECT_EQ(link.GetValue(kAcceleration), 10.0);
-    EXPECT_EQ(link.GetValue(kPeakAcceleration), 10.0);
-    EXPECT_EQ(link.GetValue(kBraking), 0.0);
+    EXPECT_EQ(link.GetValue(D::kAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(D::kPeakAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(D::kBraking), 0.0);
     DriveAt(50.0f, 0.0f, 20);
-    EXPECT_EQ(link.GetValue(kBraking), 0.0);
-    EXPECT_FALSE(std::signbit(link.GetValue(kBraking)));
+    EXPECT_EQ(link.GetValue(D::kBraking), 0.0);
+    EXPECT_FALSE(std::signbit(link.GetValue(D::kBraking)));
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(50.0f - 0.5f * static_cast<float>(pass), 0.0f);
     }
-    EXPECT_EQ(link.GetValue(kAcceleration), -5.0);
-    EXPECT_EQ(link.GetValue(kBraking), 5.0);
-    EXPECT_EQ(link.GetValue(kPeakAcceleration), 0.0);
+    EXPECT_EQ(link.GetValue(D::kAcceleration), -5.0);
+    EXPECT_EQ(link.GetValue(D::kBraking), 5.0);
+    EXPECT_EQ(link.GetValue(D::kPeakAcceleration), 0.0);
 }
 
-TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimits) {
+TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimitsAndTheTireWarningReadsOk) {
+    // With no sensors the warning reads OK, and is its own raw byte.
+    EXPECT_EQ(link.GetValue(D::kTireWarning), 1.0);
+    EXPECT_EQ(link.GetRawBytes(D::kTireWarning)[0], 1);
+    EXPECT_EQ(link.GetUpdateCount(D::kTireWarning), 0u);
     Engine(110, 180.0f);
     Engine(84, 210.0f);
     Pass();
     Engine(110, 1000.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(kMaxCoolant), 180.0);
-    EXPECT_EQ(link.GetValue(kMaxSpeed), PeakTracker::kNothingSeen);
+    EXPECT_EQ(link.GetValue(D::kPeakCoolantTemperature), 180.0);
+    EXPECT_EQ(link.GetValue(D::kPeakRoadSpeed), PeakTracker::kNothingSeen);
     link.Store().StoreValue(kTransmissionSlot, 177, 230.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(504), 230.0);
-    EXPECT_EQ(link.GetUpdateCount(504), 1u);
+    EXPECT_EQ(link.GetValue(D::kPeakTransmissionOilTemperature), 230.0);
+    EXPECT_EQ(link.GetUpdateCount(D::kPeakTransmissionOilTemperature), 1u);
 }
 
 TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     Engine(190, 1250.0f);
     Engine(92, 80.0f);
-    EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
+    EXPECT_EQ(link.GetValue(D::kHorsepower), 0.0);
     TempFolder folder;
     ASSERT_TRUE(AtomicFile::Write(folder.File("stepped.eng"), SteppedCurve()));
     ASSERT_TRUE(link.Derived().LoadEngineCurve(folder.File("stepped.eng")));
-    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
-    EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kHorsepower), 0.8 * 105);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kTorque), 0.8 * 505);
     for (float outside : {2300.0f, 2500.0f, 1199.0f}) {
         Engine(190, outside);
-        EXPECT_EQ(link.GetValue(kHorsepower), 0.0) << outside;
+        EXPECT_EQ(link.GetValue(D::kHorsepower), 0.0) << outside;
     }
-    EXPECT_EQ(link.GetUpdateCount(kHorsepower), 1u);
+    EXPECT_EQ(link.GetUpdateCount(D::kHorsepower), 1u);
     // A file that cannot be read leaves the curve as it was.
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("missing.eng")));
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.Path().string()));
@@ -164,11 +160,46 @@ TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     ASSERT_EQ(::mkfifo(folder.File("pipe.eng").c_str(), 0600), 0);
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("pipe.eng")));
     Engine(190, 2250.0f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kHorsepower), 0.8 * 205);
 }
 
-TEST_F(DerivedValuesTest, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
-    EXPECT_EQ(link.GetValue(kTireWarning), 1.0);
-    EXPECT_EQ(link.GetRawBytes(kTireWarning)[0], 1);
-    EXPECT_EQ(link.GetUpdateCount(kTireWarning), 0u);
+TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
+    EngineCurve curve;
+    std::vector<std::uint8_t> stepped = SteppedCurve();
+    curve.Overwrite(stepped.data(), stepped.size());
+    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
+    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
+    curve.Overwrite(bytes, sizeof bytes);
+    EXPECT_EQ(curve.Speed(0), 1000);
+    EXPECT_EQ(curve.Speed(1), 1000);
+    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
+    EXPECT_EQ(curve.Speed(3), 1500);
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
+    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
+                     110.0 + 100.0 * 10.0 / 280.0);
+}
+
+TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
+    EngineCurve curve;
+    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
+    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
+        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
+    }
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
+    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
+        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
+        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
+        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
+    }
+}
+
+TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
+    const std::pair<std::vector<std::uint8_t>, std::uint8_t> cases[] = {
+        {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
+    for (const auto& [some, level] : cases) {
+        TireMonitor::Statuses statuses;
+        statuses.fill(TireMonitor::kNoSensorAssigned);
+        std::copy(some.begin(), some.end(), statuses.begin());
+        EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
+    }
 }

@@ -53,19 +53,14 @@ TEST(EngineCorrections, MetersTakeTheirCorrectionsAndSpeedFuelAndEconomyTheRatio
     EXPECT_EQ(table.FindByPid(84)->multiplier, 1.05f);
     EXPECT_EQ(table.FindByPid(183)->multiplier, 0.95f);
     EXPECT_EQ(table.FindByPid(247)->multiplier, 0.0f);
-}
 
-TEST(EngineCorrections, MissingMetersAreSkippedAndShowNoCorrection) {
-    ParameterTable table = TableWith({84, 110});
-    Settings settings;
-    Corrected(1.1f, 1.0f, 1.0f).Apply(table, settings, nullptr);
-    EXPECT_EQ(table.Size(), 2u);
-    EXPECT_EQ(table.FindByPid(110)->multiplier, 1.0f);
-    EXPECT_EQ(table.FindByPid(110)->offset, 0.0f);
-    EXPECT_EQ(table.FindByPid(84)->multiplier, 1.1f);
-
-    table.FindByPid(110)->multiplier = 3.0f;
-    EngineCorrections shown = EngineCorrections::Current(table, settings);
+    // Meters the table lacks are skipped, not added, and show no correction.
+    ParameterTable partial = TableWith({84, 110});
+    Corrected(1.1f, 1.0f, 1.0f).Apply(partial, settings, nullptr);
+    EXPECT_EQ(partial.Size(), 2u);
+    EXPECT_EQ(partial.FindByPid(84)->multiplier, 1.1f);
+    partial.FindByPid(110)->multiplier = 3.0f;
+    EngineCorrections shown = EngineCorrections::Current(partial, settings);
     EXPECT_EQ(shown.odometer.multiplier, 1.0f);
     EXPECT_EQ(shown.fuelmeter.offset, 0.0f);
 }

@@ -22,10 +22,30 @@ struct PtyLink {
         link.SetPortName(box.device);
         link.SetConnectionType(type);
     }
+    // What reaches the box once the transmit thread has sent what waits in the queue.
+    std::string Sent() {
+        while (link.QueuedByteCount() > 0) {
+            link.SendOneQueuedByte();
+        }
+        return box.Receive();
+    }
     PtyBox box;
     test::TestLink parts{UniqueBlock()};
     LinkReader& link = parts.link;
 };
+
+// A link to a port on this machine where nothing listens.
+struct NoBoxThere {
+    NoBoxThere() {
+        link.SetHostAddress("127.0.0.1");
+        link.SetTcpPort(1);
+        link.SetConnectionType(ConnectionType::Vx150Wifi);
+    }
+    test::TestLink parts{UniqueBlock()};
+    LinkReader& link = parts.link;
+};
+
+const std::uint8_t kMessage[23] = {0x80, 0x54, 0x6E};
 }  // namespace
 
 // Counting and handing on what arrives, over every transport, and an overrun are tried in the
@@ -49,17 +69,28 @@ TEST(LinkReaderSerial, SilenceAfterSixtyOnePassesOrSixWithAutoRestart) {
     EXPECT_EQ(link.GetPassCounter(), 0u);
 }
 
-TEST(LinkReaderSerial, MissingPortFailsAndIsRetriedEveryPass) {
+TEST(LinkReaderSerial, AMissingPortIsRetriedButAnUnreachableOrUnknownHostIsNot) {
     test::TestLink parts(UniqueBlock());
     LinkReader& link = parts.link;
     link.SetPortName("/dev/rovik-no-such-port");
     link.SetConnectionType(ConnectionType::Vx101Usb);
     EXPECT_FALSE(link.IsOpen());
     EXPECT_EQ(link.GetStatus(), LinkStatus::PortFailure);
+    EXPECT_STREQ(LinkStatusText(link.GetStatus()), "PC Port Failure");
     PtyBox box;
     link.SetPortName(box.device);
     link.ReopenWhenFailed();
     EXPECT_TRUE(link.IsOpen());
+
+    NoBoxThere wifi;
+    EXPECT_EQ(wifi.link.GetStatus(), LinkStatus::ConnectFailed);
+    wifi.link.SetHostAddress("no-such-box.invalid");
+    wifi.link.Open();
+    EXPECT_EQ(wifi.link.GetStatus(), LinkStatus::AddressNotFound);
+    wifi.link.ReopenWhenFailed();
+    wifi.link.ReceivePass();
+    EXPECT_EQ(wifi.link.GetStatus(), LinkStatus::AddressNotFound);
+    EXPECT_STREQ(LinkStatusText(static_cast<LinkStatus>(14)), "Error");
 }
 
 TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeAndAUsbBoxIsAskedForItsVersion) {
@@ -69,9 +100,7 @@ TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeAndAUsbBoxIsAskedForItsVersion)
     link.SendOneQueuedByte();
     EXPECT_EQ(usb.box.Receive(), "R");
     EXPECT_EQ(link.QueuedByteCount(), 6u);
-    for (int i = 0; i < 6; ++i)
-        link.SendOneQueuedByte();
-    EXPECT_EQ(usb.box.Receive(), "0001\n\r");
+    EXPECT_EQ(usb.Sent(), "0001\n\r");
     // On the second pass, then every eleventh.
     for (int pass = 0; pass < 2; ++pass)
         link.ReceivePass();
@@ -83,27 +112,49 @@ TEST(LinkReaderSerial, QueuedBytesLeaveOneAtATimeAndAUsbBoxIsAskedForItsVersion)
     EXPECT_EQ(link.QueuedByteCount(), 2u);
 }
 
-TEST(TransmitRing, RefusesTheByteThatWouldOverflowIt) {
+TEST(LinkReaderSend, APacketIsAFrameOrALineAndNothingWhenTooLongOrThePortIsShut) {
+    const std::pair<ConnectionType, std::string> expected[] = {
+        {ConnectionType::Vx100Serial, std::string("SEND\x03\x80\x54\x6E\x42", 9)},
+        {ConnectionType::Vx101Usb, "S80546E\r\n"},
+    };
+    for (const auto& [type, bytes] : expected) {
+        PtyLink box(type);
+        EXPECT_TRUE(box.link.SendPacket(kMessage, 3));
+        EXPECT_FALSE(box.link.SendPacket(kMessage, 23));
+        EXPECT_EQ(box.Sent(), bytes);
+        box.link.SetPortName("/dev/rovik-no-such-port");
+        box.link.Open();
+        EXPECT_FALSE(box.link.SendPacket(kMessage, 3));
+    }
+    NoBoxThere wifi;
+    EXPECT_FALSE(wifi.link.SendPacket(kMessage, 3)) << "no connection, no packet";
+    EXPECT_EQ(wifi.link.QueuedByteCount(), 0u);
+}
+
+TEST(LinkReaderSend, OneByteTextChunksSetTheShortReadFlagAndLongerOnesClearIt) {
+    PtyLink usb(ConnectionType::Vx101Usb);
+    for (const std::string chunk : {"J", "S 0C\r\n", "J"}) {
+        const std::uint32_t before = usb.link.GetByteCount();
+        usb.box.Send(chunk);
+        for (int i = 0; i < 100 && usb.link.GetByteCount() == before; ++i) {
+            usb.link.ReceivePass();
+            ::usleep(5000);
+        }
+        EXPECT_EQ(usb.parts.box.IsShortRead(), chunk.size() == 1) << chunk;
+    }
+}
+
+TEST(TransmitRing, RefusesTheByteThatWouldOverflowItAndQueuesACommandWholeOrNotAtAll) {
     test::TestLink parts(UniqueBlock());
     for (int i = 0; i < 199; ++i)
         EXPECT_TRUE(parts.link.QueueByte('x'));
     EXPECT_FALSE(parts.link.QueueByte('y'));
     EXPECT_EQ(parts.link.QueuedByteCount(), 199u);
-}
-
-TEST(LinkReaderSocket, UnreachableBoxAndUnknownHostAreNotRetried) {
-    test::TestLink parts(UniqueBlock());
-    LinkReader& link = parts.link;
-    link.SetHostAddress("127.0.0.1");
-    link.SetTcpPort(1);
-    link.SetConnectionType(ConnectionType::Vx150Wifi);
-    EXPECT_EQ(link.GetStatus(), LinkStatus::ConnectFailed);
-    link.SetHostAddress("no-such-box.invalid");
-    link.Open();
-    EXPECT_EQ(link.GetStatus(), LinkStatus::AddressNotFound);
-    link.ReopenWhenFailed();
-    link.ReceivePass();
-    EXPECT_EQ(link.GetStatus(), LinkStatus::AddressNotFound);
+    test::TestLink commands(UniqueBlock());
+    ASSERT_TRUE(commands.link.QueueString(std::string(190, 'x')));
+    EXPECT_FALSE(commands.link.QueueString("M000101\n\r\n"));
+    EXPECT_TRUE(commands.link.QueueString("M000101\n\r"));
+    EXPECT_EQ(commands.link.QueuedByteCount(), 199u);
 }
 
 // Run under ThreadSanitizer in CI: the interface thread reads, resizes and reloads what the

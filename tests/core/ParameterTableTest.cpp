@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 
 #include "Described.h"
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
+#include "core/panels/GaugeText.h"
+#include "core/params/AutomaticDefinitions.h"
 #include "core/params/ParameterTable.h"
 #include "core/values/ValueLookup.h"
 
@@ -120,4 +123,37 @@ TEST(ParameterTable, LookupsFallBackToTheLastEntry) {
     EXPECT_TRUE(table.IsDefined(84));
     EXPECT_EQ(table.FindByName("P84")->pid, 84);
     EXPECT_EQ(table.FindByName("p84")->pid, 110);
+}
+
+// Every row makes a parameter a gauge can show; the rows themselves are the sniffer tests'.
+TEST(AutomaticDefinitions, EveryRowIsAUsableParameterAndThoseWithoutLinesSpanTheirScale) {
+    ASSERT_EQ(AutomaticDefinitions::Count(), 71u);
+    EXPECT_FALSE(AutomaticDefinitions::For(120));
+    EXPECT_EQ(Described(*AutomaticDefinitions::For(13)),
+              "Transmission Mode|TMODE||%.0f|13|0..2|0.5 1.5 / 2.5 3.5|0 x 1");
+    // Where a row has no lines, they sit at the ends of its scale.
+    auto spansWithoutLines = [](const Parameter& p, float top) {
+        return p.gaugeMinimum == 0 && p.lowRedLine == 0 && p.lowYellowLine == 0 &&
+               p.gaugeMaximum == top && p.highYellowLine == top && p.highRedLine == top;
+    };
+    std::set<unsigned> pids;
+    for (std::size_t i = 0; i < AutomaticDefinitions::Count(); ++i) {
+        const Parameter p = AutomaticDefinitions::At(i);
+        EXPECT_TRUE(pids.insert(p.pid).second && GaugeText::TakesOneDouble(p.format) &&
+                    p.lowRedLine <= p.lowYellowLine && p.lowYellowLine <= p.highYellowLine &&
+                    p.highYellowLine <= p.highRedLine && p.gaugeMinimum < p.gaugeMaximum &&
+                    (p.unit != "%" || spansWithoutLines(p, 100)))
+            << Described(p);
+    }
+    const std::pair<std::set<unsigned>, float> spans[] = {
+        {{44, 45, 46, 47, 49, 65, 70, 85, 121}, 255.0f},
+        {{151, 162, 163}, 65535.0f},
+        {{235, 236, 247, 250}, 999999.9f},
+    };
+    for (const auto& [group, top] : spans) {
+        for (unsigned pid : group) {
+            EXPECT_TRUE(spansWithoutLines(*AutomaticDefinitions::For(pid), top)) << pid;
+        }
+    }
+    EXPECT_EQ(AutomaticDefinitions::For(250)->format, "%.1f");
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <deque>
 #include <random>
-#include <utility>
 
 #include "core/params/PeakTracker.h"
 
@@ -51,25 +50,6 @@ TEST(PeakTracker, AgreesWithABruteForceWindowMaximumOverRandomInput) {
                 ASSERT_EQ(tracker.Reading(), expected.At(time)) << "time " << time;
             }
         }
-    }
-}
-
-TEST(PeakTracker, WhenLongFallsOverfillTheRingTheReadingIsStillAValueFromTheWindow) {
-    std::mt19937 random(99);
-    std::uniform_real_distribution<float> reading(0.0f, 900.0f);
-    PeakTracker tracker(16, 200);
-    BruteForceMaximum expected(200);
-    for (std::uint32_t time = 1; time <= 5000; ++time) {
-        // Falls of 300 passes hold more candidates than the ring has room for.
-        float value = time % 600 < 300 ? reading(random) : 900.0f - (time % 300) * 0.5f;
-        tracker.Update(value, time, kLimit);
-        expected.Feed(value, time);
-        float largest = expected.At(time);
-        ASSERT_LE(tracker.Reading(), largest) << "time " << time;
-        bool seen = std::any_of(expected.seen.begin(), expected.seen.end(), [&](const auto& entry) {
-            return entry.second == tracker.Reading();
-        });
-        ASSERT_TRUE(seen) << "time " << time;
     }
 }
 
