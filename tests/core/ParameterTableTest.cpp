@@ -97,16 +97,13 @@ TEST_F(ParameterTableTest, PageTwoPidsTakeTwoBytesAndCorrectionsApplyToTheValue)
     EXPECT_EQ(loaded.At(1).pid, 344);
 }
 
-TEST_F(ParameterTableTest, AFormatWithoutPercentBecomesTheDefault) {
-    Parameter odd;
-    odd.format = "abc";
-    Saved({odd});
-    EXPECT_EQ(Loaded().At(0).format, "%.1f");
-}
-
-TEST_F(ParameterTableTest, SavesAtMostWhatTheCountByteCanSay) {
-    Saved(std::vector<Parameter>(300));
-    EXPECT_EQ(Loaded().Size(), 255u);
+TEST_F(ParameterTableTest, SavesAtMostWhatTheCountByteCanSayAndFormatsWithoutPercentFallBack) {
+    std::vector<Parameter> many(300);
+    many[0].format = "abc";
+    Saved(many);
+    ParameterTable loaded = Loaded();
+    EXPECT_EQ(loaded.Size(), 255u);
+    EXPECT_EQ(loaded.At(0).format, "%.1f");
 }
 
 TEST(ParameterTable, LookupsFallBackToTheLastEntry) {
