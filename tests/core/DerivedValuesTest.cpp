@@ -21,7 +21,7 @@ using namespace rovik;
 namespace {
 using D = DerivedNumbers;
 
-// A link with no transport whose values a test stores and whose passes it runs.
+// Live values with no transport, whose values a test stores and whose passes it runs.
 struct DerivedValuesTest : ::testing::Test {
     void Engine(unsigned pid, float value) { link.Store().StoreValue(kEngineSlot, pid, value); }
     void Pass(int count = 1) {
@@ -38,10 +38,67 @@ struct DerivedValuesTest : ::testing::Test {
         Engine(250, fuel);
         Engine(245, distance);
     }
+    void Store(int slot, unsigned pid, float value) { link.Store().StoreValue(slot, pid, value); }
+    void Age(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            link.Age();
+        }
+    }
     LiveValues link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
 
 }  // namespace
+
+// How the live values read their store: preferred slots, redirections and ageing.
+TEST_F(DerivedValuesTest, PreferredSlotThenFallbacksThenPageTwo) {
+    Store(kEngineSlot, 177, 150.0f);
+    Store(kTransmissionSlot, 177, 180.0f);
+    EXPECT_EQ(link.GetValue(177), 180.0);
+    Store(kTransmissionSlot, 100, 42.0f);
+    EXPECT_EQ(link.GetValue(100), 42.0);
+    Store(kBrakesSlot, 49, 7.0f);
+    Store(kEngineSlot, 49, 9.0f);
+    EXPECT_EQ(link.GetValue(49), 7.0);
+    Store(kPageTwoSlot, 44, 3.5f);
+    EXPECT_EQ(link.GetValue(300), 3.5);
+    EXPECT_EQ(link.GetUpdateCount(300), 1u);
+    EXPECT_EQ(link.GetValue(44), 0.0);
+    for (unsigned absent : {101u, 600u}) {
+        EXPECT_EQ(link.GetValue(absent), 0.0);
+        EXPECT_EQ(link.GetUpdateCount(absent), 0u);
+    }
+}
+
+TEST_F(DerivedValuesTest, RedirectedAndDerivedNumbersReadTheirBaseEntries) {
+    Store(kBrakesSlot, 84, 61.0f);
+    Store(kEngineSlot, 84, 55.0f);
+    const std::uint8_t raw[] = {122};
+    link.Store().StoreRawBytes(kBrakesSlot, 84, raw, 1);
+    EXPECT_EQ(link.GetValue(7), 61.0);
+    EXPECT_EQ(link.GetRawBytes(7)[0], 122);
+    Store(kEngineSlot, 84, 56.0f);
+    EXPECT_EQ(link.GetUpdateCount(508), 2u);
+    EXPECT_EQ(link.GetUpdateCount(504), 0u);
+}
+
+TEST_F(DerivedValuesTest, ValuesAgeOutAfterFifteenSweepsExceptLastingIndexes) {
+    Store(kEngineSlot, 110, 190.0f);
+    Store(kEngineSlot, 245, 12345.0f);
+    Store(kPageTwoSlot, 10, 4.0f);
+    Store(kEngineSlot, 84, 50.0f);
+    Age(10);
+    Store(kEngineSlot, 84, 51.0f);
+    Age(4);
+    EXPECT_EQ(link.GetValue(110), 190.0);
+    Age(1);
+    EXPECT_EQ(link.GetValue(110), 0.0);
+    EXPECT_EQ(link.GetUpdateCount(110), 0u);
+    EXPECT_EQ(link.GetValue(266), 0.0);
+    // A store restarts the ageing.
+    EXPECT_EQ(link.GetValue(84), 51.0);
+    Age(100);
+    EXPECT_EQ(link.GetValue(245), 12345.0);
+}
 
 TEST_F(DerivedValuesTest, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
     link.Derived().SetAverageWindow(2);
