@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-
+#include "CalendarDate.h"
 #include "TempFolder.h"
 #include "core/link/LiveValues.h"
 #include "core/params/ParameterTable.h"
@@ -19,14 +17,6 @@ namespace {
 // A quote in a heading is doubled, so the heading stays one field.
 const std::string kHeader = "Log File\r\n\"Hr\",\"Min\",\"Sec\",\"SPEED\",\"R\"\"PM\",\r\n";
 const std::string kLine = "14,5,9,55.0,1450.0,\r\n";
-
-std::tm FivePastTwo() {
-    std::tm time{};
-    time.tm_hour = 14;
-    time.tm_min = 5;
-    time.tm_sec = 9;
-    return time;
-}
 
 // A log of road speed and engine speed, once a second, at 55 mph.
 struct DataLoggerTest : ::testing::Test {
@@ -45,15 +35,14 @@ struct DataLoggerTest : ::testing::Test {
         for (int i = 0; i < ticks; ++i) {
             logger.Tick(100, values);
         }
-        std::ifstream file(settings.fileName, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
+        return folder.Contents(settings.fileName);
     }
 
     TempFolder folder;
     ParameterTable parameters{"unused"};
     LiveValues values{"/RovikDataLogTest-" + std::to_string(::getpid())};
     DataLogSettings settings{1, {pid::kRoadSpeed, pid::kEngineSpeed}, folder.File("a.txt"), false};
-    DataLogger logger{parameters, settings, FivePastTwo};
+    DataLogger logger{parameters, settings, [] { return Date(2014, 7, 14, 14, 5, 9); }};
 };
 }  // namespace
 

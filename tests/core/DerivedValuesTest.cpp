@@ -2,33 +2,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
+#include <random>
 #include <vector>
 
 #include "SteppedCurve.h"
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/link/LiveValues.h"
+#include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
+#include "core/tires/TireMonitor.h"
+#include "core/values/DerivedNumbers.h"
 #include "core/values/PreferredSourceTable.h"
 
 using namespace rovik;
 
 namespace {
-enum : unsigned {
-    kRollingMpg = 9,
-    kAcceleration = 10,
-    kBraking = 11,
-    kPeakAcceleration = 12,
-    kTireWarning = 501,
-    kRecentMpg = 502,
-    kMaxCoolant = 503,
-    kMaxSpeed = 508,
-    kHorsepower = 509,
-    kTorque = 510,
-};
+using D = DerivedNumbers;
 
-// A link with no transport whose values a test stores and whose passes it runs.
+// Live values with no transport, whose values a test stores and whose passes it runs.
 struct DerivedValuesTest : ::testing::Test {
     void Engine(unsigned pid, float value) { link.Store().StoreValue(kEngineSlot, pid, value); }
     void Pass(int count = 1) {
@@ -45,27 +40,83 @@ struct DerivedValuesTest : ::testing::Test {
         Engine(250, fuel);
         Engine(245, distance);
     }
+    void Store(int slot, unsigned pid, float value) { link.Store().StoreValue(slot, pid, value); }
+    void Age(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            link.Age();
+        }
+    }
     LiveValues link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
 
 }  // namespace
 
+// How the live values read their store: preferred slots, redirections and ageing.
+TEST_F(DerivedValuesTest, PreferredSlotThenFallbacksThenPageTwo) {
+    Store(kEngineSlot, 177, 150.0f);
+    Store(kTransmissionSlot, 177, 180.0f);
+    EXPECT_EQ(link.GetValue(177), 180.0);
+    Store(kTransmissionSlot, 100, 42.0f);
+    EXPECT_EQ(link.GetValue(100), 42.0);
+    Store(kBrakesSlot, 49, 7.0f);
+    Store(kEngineSlot, 49, 9.0f);
+    EXPECT_EQ(link.GetValue(49), 7.0);
+    Store(kPageTwoSlot, 44, 3.5f);
+    EXPECT_EQ(link.GetValue(300), 3.5);
+    EXPECT_EQ(link.GetUpdateCount(300), 1u);
+    EXPECT_EQ(link.GetValue(44), 0.0);
+    for (unsigned absent : {101u, 600u}) {
+        EXPECT_EQ(link.GetValue(absent), 0.0);
+        EXPECT_EQ(link.GetUpdateCount(absent), 0u);
+    }
+}
+
+TEST_F(DerivedValuesTest, RedirectedAndDerivedNumbersReadTheirBaseEntries) {
+    Store(kBrakesSlot, 84, 61.0f);
+    Store(kEngineSlot, 84, 55.0f);
+    const std::uint8_t raw[] = {122};
+    link.Store().StoreRawBytes(kBrakesSlot, 84, raw, 1);
+    EXPECT_EQ(link.GetValue(7), 61.0);
+    EXPECT_EQ(link.GetRawBytes(7)[0], 122);
+    Store(kEngineSlot, 84, 56.0f);
+    EXPECT_EQ(link.GetUpdateCount(508), 2u);
+    EXPECT_EQ(link.GetUpdateCount(504), 0u);
+}
+
+TEST_F(DerivedValuesTest, ValuesAgeOutAfterFifteenSweepsExceptLastingIndexes) {
+    Store(kEngineSlot, 110, 190.0f);
+    Store(kEngineSlot, 245, 12345.0f);
+    Store(kPageTwoSlot, 10, 4.0f);
+    Store(kEngineSlot, 84, 50.0f);
+    Age(10);
+    Store(kEngineSlot, 84, 51.0f);
+    Age(4);
+    EXPECT_EQ(link.GetValue(110), 190.0);
+    Age(1);
+    EXPECT_EQ(link.GetValue(110), 0.0);
+    EXPECT_EQ(link.GetUpdateCount(110), 0u);
+    EXPECT_EQ(link.GetValue(266), 0.0);
+    // A store restarts the ageing.
+    EXPECT_EQ(link.GetValue(84), 51.0);
+    Age(100);
+    EXPECT_EQ(link.GetValue(245), 12345.0);
+}
+
 TEST_F(DerivedValuesTest, WithoutTotalsFuelEconomyIsTheInstantaneousOneAndNothingIsSampled) {
     link.Derived().SetAverageWindow(2);
     DriveAt(60.0f, 6.5f, 5);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 6.5);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 6.5);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 6.5);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 6.5);
     // Once the totals arrive the windows start from them, untouched by the passes before.
     KnowTotals(1000.0f, 8000.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 8.0);
-}
-
-TEST_F(DerivedValuesTest, AnUnknownDistanceSeedsEightMilesPerGallon) {
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 8.0);
+    // A distance too short to tell seeds eight miles per gallon as well.
+    link.Derived().SetAverageWindow(2);
     KnowTotals(3.0f, 0.5f);
     DriveAt(0.0f, 6.5f);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
 }
 
 TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEconomyIsMissing) {
@@ -73,15 +124,15 @@ TEST_F(DerivedValuesTest, SamplesFromTwentyMilesPerHourUsingTheFuelRateWhenEcono
     KnowTotals(1000.0f, 8000.0f);
     Pass();
     DriveAt(19.9f, 4.0f, 3);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
     // 20 mph at 4 mpg burns 5 gallons an hour: (20 + 60) / (5 + 7.5).
     DriveAt(20.0f, 4.0f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 80.0 / 12.5);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRecentMpg), (60.0 * 11999 + 20.0) / (7.5 * 11999 + 5.0));
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 80.0 / 12.5);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRecentMpg), (60.0 * 11999 + 20.0) / (7.5 * 11999 + 5.0));
     // Economy of 0.1 or less is no reading: the fuel rate counts instead.
     Engine(183, 10.0f);
     DriveAt(40.0f, 0.1f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 60.0 / 15.0);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 60.0 / 15.0);
 }
 
 TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBothWindows) {
@@ -92,12 +143,12 @@ TEST_F(DerivedValuesTest, TheWindowSizeIsCappedAndNeverZeroAndSettingItEmptiesBo
     KnowTotals(1000.0f, 8000.0f);
     Engine(183, 10.0f);
     DriveAt(30.0f, 0.0f, 3);
-    EXPECT_DOUBLE_EQ(link.GetValue(kRollingMpg), 3.0);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kRollingMpg), 3.0);
     link.Derived().SetAverageWindow(150);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
-    EXPECT_EQ(link.GetValue(kRecentMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRecentMpg), 0.0);
     Pass();
-    EXPECT_EQ(link.GetValue(kRollingMpg), 8.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 8.0);
 }
 
 TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
@@ -106,57 +157,61 @@ TEST_F(DerivedValuesTest, AWindowThatBurntNoFuelFallsBackAndSeedsAgain) {
     Pass();
     Engine(183, 0.0f);
     DriveAt(61.3f, 0.0f, 150);
-    EXPECT_EQ(link.GetValue(kRollingMpg), 0.0);
+    EXPECT_EQ(link.GetValue(D::kRollingMpg), 0.0);
     Pass();
-    EXPECT_NEAR(link.GetValue(kRollingMpg), 9876.5 / 1234.567, 1e-4);
+    EXPECT_NEAR(link.GetValue(D::kRollingMpg), 9876.5 / 1234.567, 1e-4);
 }
 
 TEST_F(DerivedValuesTest, AccelerationIsTheChangeOverTenPassesAndBrakingTheSteepestFall) {
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(static_cast<float>(pass), 0.0f);
     }
-    EXPECT_EQ(link.GetValue(kAcceleration), 10.0);
-    EXPECT_EQ(link.GetValue(kPeakAcceleration), 10.0);
-    EXPECT_EQ(link.GetValue(kBraking), 0.0);
+    EXPECT_EQ(link.GetValue(D::kAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(D::kPeakAcceleration), 10.0);
+    EXPECT_EQ(link.GetValue(D::kBraking), 0.0);
     DriveAt(50.0f, 0.0f, 20);
-    EXPECT_EQ(link.GetValue(kBraking), 0.0);
-    EXPECT_FALSE(std::signbit(link.GetValue(kBraking)));
+    EXPECT_EQ(link.GetValue(D::kBraking), 0.0);
+    EXPECT_FALSE(std::signbit(link.GetValue(D::kBraking)));
     for (int pass = 1; pass <= 10; ++pass) {
         DriveAt(50.0f - 0.5f * static_cast<float>(pass), 0.0f);
     }
-    EXPECT_EQ(link.GetValue(kAcceleration), -5.0);
-    EXPECT_EQ(link.GetValue(kBraking), 5.0);
-    EXPECT_EQ(link.GetValue(kPeakAcceleration), 0.0);
+    EXPECT_EQ(link.GetValue(D::kAcceleration), -5.0);
+    EXPECT_EQ(link.GetValue(D::kBraking), 5.0);
+    EXPECT_EQ(link.GetValue(D::kPeakAcceleration), 0.0);
 }
 
-TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimits) {
+TEST_F(DerivedValuesTest, MaximaIgnoreReadingsAboveTheirLimitsAndTheTireWarningReadsOk) {
+    // With no sensors the warning reads OK, and is its own raw byte.
+    EXPECT_EQ(link.GetValue(D::kTireWarning), 1.0);
+    EXPECT_EQ(link.GetRawBytes(D::kTireWarning)[0], 1);
+    EXPECT_EQ(link.GetUpdateCount(D::kTireWarning), 0u);
     Engine(110, 180.0f);
     Engine(84, 210.0f);
     Pass();
     Engine(110, 1000.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(kMaxCoolant), 180.0);
-    EXPECT_EQ(link.GetValue(kMaxSpeed), PeakTracker::kNothingSeen);
+    EXPECT_EQ(link.GetValue(D::kPeakCoolantTemperature), 180.0);
+    EXPECT_EQ(link.GetValue(D::kPeakRoadSpeed), PeakTracker::kNothingSeen);
     link.Store().StoreValue(kTransmissionSlot, 177, 230.0f);
     Pass();
-    EXPECT_EQ(link.GetValue(504), 230.0);
-    EXPECT_EQ(link.GetUpdateCount(504), 1u);
+    EXPECT_EQ(link.GetValue(D::kPeakTransmissionOilTemperature), 230.0);
+    EXPECT_EQ(link.GetUpdateCount(D::kPeakTransmissionOilTemperature), 1u);
 }
 
 TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     Engine(190, 1250.0f);
     Engine(92, 80.0f);
-    EXPECT_EQ(link.GetValue(kHorsepower), 0.0);
+    EXPECT_EQ(link.GetValue(D::kHorsepower), 0.0);
     TempFolder folder;
     ASSERT_TRUE(AtomicFile::Write(folder.File("stepped.eng"), SteppedCurve()));
     ASSERT_TRUE(link.Derived().LoadEngineCurve(folder.File("stepped.eng")));
-    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 105);
-    EXPECT_DOUBLE_EQ(link.GetValue(kTorque), 0.8 * 505);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kHorsepower), 0.8 * 105);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kTorque), 0.8 * 505);
     for (float outside : {2300.0f, 2500.0f, 1199.0f}) {
         Engine(190, outside);
-        EXPECT_EQ(link.GetValue(kHorsepower), 0.0) << outside;
+        EXPECT_EQ(link.GetValue(D::kHorsepower), 0.0) << outside;
     }
-    EXPECT_EQ(link.GetUpdateCount(kHorsepower), 1u);
+    EXPECT_EQ(link.GetUpdateCount(D::kHorsepower), 1u);
     // A file that cannot be read leaves the curve as it was.
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("missing.eng")));
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.Path().string()));
@@ -164,11 +219,129 @@ TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     ASSERT_EQ(::mkfifo(folder.File("pipe.eng").c_str(), 0600), 0);
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("pipe.eng")));
     Engine(190, 2250.0f);
-    EXPECT_DOUBLE_EQ(link.GetValue(kHorsepower), 0.8 * 205);
+    EXPECT_DOUBLE_EQ(link.GetValue(D::kHorsepower), 0.8 * 205);
 }
 
-TEST_F(DerivedValuesTest, TheTireWarningReadsOkWithNoSensorsAndIsItsOwnRawByte) {
-    EXPECT_EQ(link.GetValue(kTireWarning), 1.0);
-    EXPECT_EQ(link.GetRawBytes(kTireWarning)[0], 1);
-    EXPECT_EQ(link.GetUpdateCount(kTireWarning), 0u);
+TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
+    EngineCurve curve;
+    std::vector<std::uint8_t> stepped = SteppedCurve();
+    curve.Overwrite(stepped.data(), stepped.size());
+    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
+    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
+    curve.Overwrite(bytes, sizeof bytes);
+    EXPECT_EQ(curve.Speed(0), 1000);
+    EXPECT_EQ(curve.Speed(1), 1000);
+    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
+    EXPECT_EQ(curve.Speed(3), 1500);
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
+    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
+                     110.0 + 100.0 * 10.0 / 280.0);
+}
+
+TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
+    EngineCurve curve;
+    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
+    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
+        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
+    }
+    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
+    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
+        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
+        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
+        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
+    }
+}
+
+TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
+    const std::pair<std::vector<std::uint8_t>, std::uint8_t> cases[] = {
+        {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
+    for (const auto& [some, level] : cases) {
+        TireMonitor::Statuses statuses;
+        statuses.fill(TireMonitor::kNoSensorAssigned);
+        std::copy(some.begin(), some.end(), statuses.begin());
+        EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
+    }
+}
+
+namespace {
+constexpr float kLimit = 999.9f;
+
+// The largest value fed within the window, found by looking at every one of them.
+struct BruteForceMaximum {
+    explicit BruteForceMaximum(std::uint32_t windowPasses) : window(windowPasses) {}
+    void Feed(float value, std::uint32_t time) { seen.emplace_back(time, value); }
+    float At(std::uint32_t now) {
+        while (!seen.empty() && std::uint64_t{seen.front().first} + window < now) {
+            seen.pop_front();
+        }
+        float largest = PeakTracker::kNothingSeen;
+        for (const auto& [time, value] : seen) {
+            largest = std::max(largest, value);
+        }
+        return largest;
+    }
+    std::uint32_t window;
+    std::deque<std::pair<std::uint32_t, float>> seen;
+};
+}  // namespace
+
+TEST(PeakTracker, AgreesWithABruteForceWindowMaximumOverRandomInput) {
+    std::mt19937 random(1234);
+    std::uniform_real_distribution<float> reading(0.0f, 1100.0f);
+    EXPECT_EQ(PeakTracker().Reading(), PeakTracker::kNothingSeen);
+    for (auto [capacity, window] : {std::pair{PeakTracker::kCapacity, PeakTracker::kWindow},
+                                    std::pair<std::uint16_t, std::uint32_t>{64, 200}}) {
+        PeakTracker tracker(capacity, window);
+        BruteForceMaximum expected(window);
+        for (std::uint32_t time = 1; time <= 4 * window; ++time) {
+            float value = reading(random);
+            tracker.Update(value, time, kLimit);
+            // A reading above the limit is ignored entirely, expiry included.
+            if (value > kLimit) {
+                continue;
+            }
+            expected.Feed(value, time);
+            if (time % 7 == 0 || window < 1000) {
+                ASSERT_EQ(tracker.Reading(), expected.At(time)) << "time " << time;
+            }
+        }
+    }
+}
+
+TEST(PeakTracker, AFullRingDropsNewCandidatesUntilTheNewestHasExpired) {
+    auto filled = [] {
+        PeakTracker tracker(4, 100);
+        for (std::uint32_t time = 1; time <= 4; ++time) {
+            tracker.Update(50.0f - static_cast<float>(time), time, kLimit);
+        }
+        return tracker;
+    };
+    PeakTracker tracker = filled();
+    EXPECT_EQ(tracker.Reading(), 49.0f);
+    // No room for a fifth candidate: once the older ones leave the window, the reading
+    // passes over it although it is still within the window.
+    tracker.Update(40.0f, 5, kLimit);
+    tracker.Update(10.0f, 104, kLimit);
+    EXPECT_EQ(tracker.Reading(), 46.0f);
+    tracker.Update(10.0f, 105, kLimit);
+    EXPECT_EQ(tracker.Reading(), 10.0f);
+
+    // After a whole window of readings above the limit every candidate has expired; a new
+    // value replaces the newest one and becomes the reading.
+    PeakTracker idle = filled();
+    for (std::uint32_t time = 5; time < 300; ++time) {
+        idle.Update(2000.0f, time, kLimit);
+    }
+    idle.Update(10.0f, 300, kLimit);
+    EXPECT_EQ(idle.Reading(), 10.0f);
+
+    // Equal values are separate candidates, so three of them fill the ring as well.
+    PeakTracker equal(4, 100);
+    equal.Update(50.0f, 1, kLimit);
+    for (std::uint32_t time = 2; time <= 4; ++time) {
+        equal.Update(40.0f, time, kLimit);
+    }
+    equal.Update(30.0f, 5, kLimit);
+    equal.Update(10.0f, 105, kLimit);
+    EXPECT_EQ(equal.Reading(), 10.0f);
 }

@@ -2,13 +2,14 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "CalendarDate.h"
 #include "TempFolder.h"
 #include "core/diag/FaultCollector.h"
+#include "core/diag/FaultNames.h"
 #include "support/FileSizeLimit.h"
 
 using namespace rovik;
@@ -23,13 +24,6 @@ std::time_t LocalTime(int year, int month, int day, int hour, int minute) {
     return std::mktime(&when);
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct FaultCollectorTest : ::testing::Test {
     // A J1587 fault as the decoder reports it: code, diagnostic byte and occurrence count.
     void Receive(std::uint8_t mid, std::uint8_t code, std::uint8_t diagnostic,
@@ -37,7 +31,7 @@ struct FaultCollectorTest : ::testing::Test {
         faults.RecordFault(mid, code, diagnostic, occurrences, false);
     }
     std::vector<std::string> Lines() const { return faults.RecentFaults().lines; }
-    std::string History() const { return ReadAll(path); }
+    std::string History() const { return folder.Contents(path); }
     // The history as a new file plus these fault lines.
     static std::string HistoryWith(const std::vector<std::string>& lines) {
         std::string text = DiagnosticHistory::kHeader;
@@ -104,16 +98,8 @@ TEST_F(FaultCollectorTest, LinesGiveSourceTypeCodeModeNameAndTime) {
     EXPECT_EQ(faults.FaultLine(8), "");
 }
 
-// Repeats of faults from both links, the same code on both, and their listing are followed
-// through the dashboard in the integration tests.
-TEST_F(FaultCollectorTest, TurningInactiveIsNewsForTheListNotForTheHistory) {
-    Receive(128, 110, 0x03);
-    const std::string written = History();
-    Receive(128, 110, 0x43);
-    EXPECT_EQ(faults.RunningTotal(), 2u);
-    EXPECT_EQ(History(), written);
-}
-
+// Repeats, faults turning inactive, the same code on both links and their listing are
+// followed through the dashboard in the integration tests.
 TEST_F(FaultCollectorTest, FaultsBeyondTheListAreWrittenOncePerClearOfTheList) {
     faults.CreateHistoryIfMissing();
     for (std::uint8_t pid = 1; pid <= 19; ++pid) {
@@ -174,4 +160,84 @@ TEST_F(FaultCollectorTest, ALineCutShortByAFullDiskIsTakenBack) {
     Receive(128, 100, 0x21);
     EXPECT_EQ(faults.RecentFaults().historyProblem, "");
     EXPECT_EQ(History(), before + faults.FaultLine(1) + "\r\n");
+}
+
+namespace {
+using NameOf = std::function<std::string(std::uint32_t)>;
+
+NameOf SubsystemOf(std::uint8_t mid) {
+    return [mid](std::uint32_t sid) { return FaultNames::Subsystem(mid, sid); };
+}
+
+// How many codes from first to last have a name of their own; every text, named or not,
+// must fill its column exactly.
+std::size_t NamedIn(std::uint32_t first, std::uint32_t last, const NameOf& name,
+                    std::size_t width = FaultNames::kComponentWidth) {
+    const std::string unknown = name(0xFFFFFFFF);
+    std::size_t named = 0;
+    std::uint32_t misfits = 0;
+    for (std::uint64_t code = first; code <= last; ++code) {
+        const std::string text = name(static_cast<std::uint32_t>(code));
+        named += text != unknown;
+        misfits += text.size() != width;
+    }
+    EXPECT_EQ(misfits, 0u) << "texts not " << width << " wide in " << first << ".." << last;
+    return named;
+}
+}  // namespace
+
+// The counts pin where each table starts and ends; the names at the edges show that a code
+// is looked up in the right table, and that an SPN above 16 bits never wraps onto a name.
+TEST(FaultNames, EachCodeIsLookedUpInItsOwnTableAndFillsItsColumn) {
+    const NameOf component = FaultNames::Component;
+    EXPECT_EQ(NamedIn(0, 255, component), 224u);
+    EXPECT_EQ(NamedIn(256, 511, component), 51u);
+    EXPECT_EQ(NamedIn(512, 65535, component), 133u);
+    EXPECT_EQ(NamedIn(65536, 524287, component), 0u);
+    EXPECT_EQ(NamedIn(0, 255, FaultNames::FailureMode, FaultNames::kModeWidth), 20u);
+    const std::pair<std::uint8_t, std::size_t> own[] = {{128, 135}, {130, 61}, {136, 80},
+                                                        {139, 80},  {0, 0},    {129, 0}};
+    for (auto [mid, count] : own) {
+        SCOPED_TRACE(::testing::Message() << "MID " << int(mid));
+        EXPECT_EQ(NamedIn(0, 215, SubsystemOf(mid)), count);
+        EXPECT_EQ(NamedIn(216, 511, SubsystemOf(mid)), 38u) << "the ones common to all";
+    }
+    struct Spot {
+        NameOf name;
+        std::uint32_t code;
+        const char* text;  // nullptr: no name of its own
+    };
+    const Spot spots[] = {
+        {component, 0, nullptr},
+        {component, 2, "Transmitter System Status"},
+        {component, 255, nullptr},
+        {component, 256, "Parameter Request"},
+        {component, 511, nullptr},
+        {component, 524, "Transmission Select Gear"},
+        {component, 4097, "DPF Fuel Drain"},
+        {component, 4098, nullptr},
+        {component, 65536 + 110, nullptr},
+        {SubsystemOf(128), 1, "Injector Cylinder #1"},
+        {SubsystemOf(128), 148, nullptr},
+        {SubsystemOf(130), 61, "Aux Splitter Mechanical System"},
+        {SubsystemOf(139), 81, nullptr},
+        {SubsystemOf(255), 216, "Other ECUs Reporting Faults"},
+        {SubsystemOf(255), 255, nullptr},
+    };
+    for (const Spot& spot : spots) {
+        std::string want = spot.text ? spot.text : "UNKNOWN COMPONENT";
+        want.resize(FaultNames::kComponentWidth, ' ');
+        EXPECT_EQ(spot.name(spot.code), want) << spot.code;
+    }
+    // J1939's extra modes map onto the J1587 texts.
+    const std::pair<std::uint32_t, const char*> modes[] = {{13, "Calibratn Error"},
+                                                           {16, "High Reading"},
+                                                           {18, "Low Reading"},
+                                                           {19, "Bad Network Data"},
+                                                           {0xFFFFFFFF, "UNKNOWN MODE"}};
+    for (auto [fmi, text] : modes) {
+        std::string want = text;
+        want.resize(FaultNames::kModeWidth, ' ');
+        EXPECT_EQ(FaultNames::FailureMode(fmi), want) << fmi;
+    }
 }
