@@ -11,6 +11,7 @@
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/params/ParameterTable.h"
+#include "core/tires/TireLayoutFile.h"
 #include "core/trip/TankFile.h"
 #include "core/trip/TripFile.h"
 #include "core/trip/VehicleTotals.h"
@@ -107,6 +108,9 @@ std::string RecordStates(const R& read, const R& full) {
                               &R::showDistance, &R::showMpg, &R::showAverageSpeed, &R::alignment,
                               &R::showCaptions, &R::showUnits, &R::horizontal, &R::tripFilePath);
     }
+    if constexpr (std::is_same_v<R, TireGaugeRecord>) {
+        states += FieldStates(read, full, &R::showIcon, &R::showPressure);
+    }
     if constexpr (std::is_same_v<R, TankMinderRecord>) {
         states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
                               &R::alignment, &R::showCaptions, &R::showUnits, &R::useRecentMpg,
@@ -166,8 +170,12 @@ struct ScreenFileFormat {
         PanelRecord blank;
         blank.rect = {0, 200, 40, 240};
         blank.background = Rgb(9, 8, 7);
+        TireGaugeRecord tires;
+        tires.rect = {0, 300, 320, 460};
+        tires.background = Rgb(4, 5, 6);
+        tires.showIcon = tires.showPressure = false;
         return {{SampleGauge<SimpleGaugeRecord>(), SampleScanGauge(), SampleOdometer(),
-                 SampleTankMinder(), blank},
+                 SampleTankMinder(), blank, tires},
                 "/home/driver/road.bmp",
                 Rgb(1, 2, 3)};
     }
@@ -296,6 +304,35 @@ struct TripFileFormat : BaselineFormat<TripFile, Totals> {
 struct TankFileFormat : BaselineFormat<TankFile, FillBaseline> {
     static constexpr const char* kName = "TankFile";
     static Value Sample() { return FillBaseline{61234.5, 412345.6}; }
+};
+
+// Positions as far as the file goes; the rest are empty.
+struct TiresDat {
+    static constexpr const char* kName = "TiresDat";
+    using Value = TireLayout;
+
+    static Value Sample() {
+        TireLayout layout;
+        for (std::size_t i = 0; i < TireLayout::kPositions; ++i) {
+            layout.sensors[i] = static_cast<std::uint8_t>((i * 7) % 16);
+        }
+        return layout;
+    }
+    static bool Write(const std::string& path, const Value& value) {
+        return TireLayoutFile::Write(path, value);
+    }
+    static Value Read(const std::string& path) {
+        return TireLayoutFile::Read(path).value_or(TireLayout());
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states;
+        for (std::size_t i = 0; i < TireLayout::kPositions; ++i) {
+            states += read.sensors[i] == full.sensors[i]     ? 'R'
+                      : read.sensors[i] == TireLayout::kNone ? 'D'
+                                                             : '?';
+        }
+        return states;
+    }
 };
 
 }  // namespace rovik::test

@@ -10,13 +10,14 @@
 #include "core/panels/ScanGaugeRecord.h"
 #include "core/panels/SimpleGaugeRecord.h"
 #include "core/panels/TankMinderRecord.h"
+#include "core/panels/TireGaugeRecord.h"
 
 namespace rovik {
 
 // The record of any panel kind the program can read and write. A new kind joins this list
 // and the reader's switch in ScreenFile.cpp.
-using AnyPanelRecord =
-    std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord, OdometerRecord, TankMinderRecord>;
+using AnyPanelRecord = std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord, OdometerRecord,
+                                    TankMinderRecord, TireGaugeRecord>;
 
 // What a screen file holds: the panels, the wallpaper and the colour of the panels' text.
 struct Screen {

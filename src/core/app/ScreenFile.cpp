@@ -30,6 +30,8 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<OdometerRecord>(reader);
         case PanelKind::kTankMinder:
             return ReadRecord<TankMinderRecord>(reader);
+        case PanelKind::kTireGauge:
+            return ReadRecord<TireGaugeRecord>(reader);
         default:
             return std::nullopt;
     }
