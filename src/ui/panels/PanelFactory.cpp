@@ -3,6 +3,7 @@
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/ScanGauge.h"
 #include "ui/panels/TankMinderPanel.h"
+#include "ui/panels/TireGaugePanel.h"
 
 namespace rovik {
 
@@ -18,6 +19,8 @@ Panel* PanelFactory::Create(PanelHost& host, const AnyPanelRecord& record, bool 
                 return new OdometerPanel(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, TankMinderRecord>) {
                 return new TankMinderPanel(host, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, TireGaugeRecord>) {
+                return new TireGaugePanel(host, kind, fromFile);
             } else {
                 return new Panel(host, kind, fromFile);
             }
