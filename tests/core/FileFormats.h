@@ -312,11 +312,7 @@ struct TiresDat {
     using Value = TireLayout;
 
     static Value Sample() {
-        TireLayout layout;
-        for (std::size_t i = 0; i < TireLayout::kPositions; ++i) {
-            layout.sensors[i] = static_cast<std::uint8_t>((i * 7) % 16);
-        }
-        return layout;
+        return {{0, 7, 14, 5, 12, 3, 10, 1, 8, 15, 6, 13, 4, 11, 2, 9, 0, 7, 14, 5}};
     }
     static bool Write(const std::string& path, const Value& value) {
         return TireLayoutFile::Write(path, value);

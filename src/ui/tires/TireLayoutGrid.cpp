@@ -23,6 +23,7 @@ TireLayoutGrid::TireLayoutGrid(QWidget* parent) : QTableWidget(kAxles + 1, kWhee
     setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMinimumHeight((kAxles + 1) * verticalHeader()->defaultSectionSize() + 2 * frameWidth());
