@@ -64,8 +64,6 @@ TEST(CommandLine, RefusesWhatItCannotUseInsteadOfGuessing) {
                             {"--vehicle-silent", "--record", "a"},
                             {"--tires", "17"},
                             {"--tire-low", "2"},
-                            {"--tires", "3", "--tire-silent", "3"},
-                            {"--tire-low"},
                             {"--record", "a.rvk", "--tires"}};
     for (const Args& args : refused) {
         EXPECT_FALSE(Parse(args)) << ::testing::PrintToString(args);

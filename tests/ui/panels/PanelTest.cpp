@@ -104,7 +104,7 @@ namespace {
 struct PropertiesCase {
     const char* title;
     AnyPanelRecord record;
-    // Buttons of the dialog to click, and what clicking them does to the record.
+    // Buttons of the dialog besides Right, and what clicking them does to the record.
     QStringList clicks;
     std::function<void(AnyPanelRecord&)> click;
 };
@@ -130,22 +130,22 @@ AnyPanelRecord WithFile(std::string Record::*file, const char* name) {
 const PropertiesCase kKinds[] = {
     {"Simple Gauge Properties",
      Placed(SimpleGaugeRecord()),
-     {"Show &Value", "&Right"},
+     {"Show &Value"},
      [](AnyPanelRecord& r) { std::get<SimpleGaugeRecord>(r).showValue = false; }},
     {"Scan Gauge Properties",
      Placed(ScanGaugeRecord()),
-     {"Use &Abbreviation", "&Right"},
+     {"Use &Abbreviation"},
      [](AnyPanelRecord& r) { std::get<ScanGaugeRecord>(r).useAbbreviation = true; }},
     {"Odometer Properties",
      WithFile(&OdometerRecord::tripFilePath, "Trip.trp"),
-     {"Loc&ked", "Hori&zontal", "&Right"},
+     {"Loc&ked", "Hori&zontal"},
      [](AnyPanelRecord& r) {
          std::get<OdometerRecord>(r).locked = true;
          std::get<OdometerRecord>(r).horizontal = true;
      }},
     {"Tank Minder Properties",
      WithFile(&TankMinderRecord::tankFilePath, "Tank.trp"),
-     {"Calculate &Using Recent MPG", "&Right"},
+     {"Calculate &Using Recent MPG"},
      [](AnyPanelRecord& r) { std::get<TankMinderRecord>(r).useRecentMpg = false; }},
     {"Tire Gauge Settings",
      Placed(TireGaugeRecord()),
@@ -163,11 +163,19 @@ struct PanelPropertiesTest : rovik::test::StartedDashboard,
         Start();
         closer.reset();
     }
-    // Clicks the case's buttons and chooses a new colour.
+    // Clicks the case's buttons and, where the kind aligns its text, Right; chooses a new
+    // colour.
     void ChangeChoices(QDialog& dialog) {
         for (const QString& button : GetParam().clicks) {
             ClickButton(dialog, button);
         }
+        std::visit(
+            [&dialog](const auto& record) {
+                if constexpr (requires { record.alignment; }) {
+                    ClickButton(dialog, "&Right");
+                }
+            },
+            GetParam().record);
         AnswerNext<QColorDialog>([this](QColorDialog& chooser) {
             colorOpenedOn = chooser.currentColor();
             chooser.setCurrentColor(QColor(200, 100, 50));
