@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/tires/TireMonitor.h"
 #include "core/tires/TireReceiverWatch.h"
 #include "support/MessageBytes.h"
@@ -166,17 +164,6 @@ TEST(TireSensor, StatusLinesOfEveryStatus) {
     for (const auto& [status, line] : others) {
         sensor.status = status;
         EXPECT_EQ(sensor.StatusLine(3), line);
-    }
-}
-
-TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
-    const std::pair<std::vector<std::uint8_t>, std::uint8_t> cases[] = {
-        {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
-    for (const auto& [some, level] : cases) {
-        TireMonitor::Statuses statuses;
-        statuses.fill(TireSensor::kNoSensorAssigned);
-        std::copy(some.begin(), some.end(), statuses.begin());
-        EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
     }
 }
 
