@@ -6,6 +6,7 @@
 
 #include "core/link/BoxState.h"
 #include "core/link/PacketFramer.h"
+#include "core/tires/TireMonitor.h"
 #include "support/CheckedFaults.h"
 #include "support/FuzzStore.h"
 #include "support/QuietLinkEvents.h"
@@ -14,12 +15,14 @@ namespace rovik::fuzz {
 
 // A fresh framing, as a link has after it opens, fed with one input the way receive passes
 // feed it: in reads of a size the input's first byte chooses (1 to 256), so frames and lines
-// are cut across reads. Fault codes the decoders find are checked.
+// are cut across reads. Fault codes the decoders find are checked; tire frames are decoded
+// with nowhere to send the commands that end a learn.
 class FramingInput {
 public:
     explicit FramingInput(bool binary) {
         framer.SetBinary(binary);
         framer.SetFaultRecorder(&faults);
+        framer.SetTireMonitor(&tires);
     }
 
     PacketFramer& Framer() { return framer; }
@@ -38,6 +41,7 @@ private:
     BoxState box;
     QuietLinkEvents events;
     CheckedFaults faults;
+    TireMonitor tires;
     PacketFramer framer{FuzzStore(), box, events};
 };
 

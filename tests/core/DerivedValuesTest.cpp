@@ -15,6 +15,7 @@
 #include "core/params/EngineCurve.h"
 #include "core/params/PeakTracker.h"
 #include "core/tires/TireMonitor.h"
+#include "core/tires/TireSensor.h"
 #include "core/values/DerivedNumbers.h"
 #include "core/values/PreferredSourceTable.h"
 
@@ -257,7 +258,7 @@ TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
         {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
     for (const auto& [some, level] : cases) {
         TireMonitor::Statuses statuses;
-        statuses.fill(TireMonitor::kNoSensorAssigned);
+        statuses.fill(TireSensor::kNoSensorAssigned);
         std::copy(some.begin(), some.end(), statuses.begin());
         EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
     }

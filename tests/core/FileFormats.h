@@ -11,6 +11,7 @@
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/params/ParameterTable.h"
+#include "core/tires/TireLayoutFile.h"
 #include "core/trip/TankFile.h"
 #include "core/trip/TripFile.h"
 #include "core/trip/VehicleTotals.h"
@@ -114,8 +115,10 @@ inline std::vector<AnyPanelRecord> SampleOtherKinds() {
     text.text = "Fleet 7";
     PictureRecord picture;
     picture.path = "/home/driver/logo.bmp";
-    return {Placed(PanelRecord()), Placed(multibar), Placed(histogram),    Placed(transmission),
-            Placed(text),          Placed(picture),  Placed(ClockRecord())};
+    TireGaugeRecord tires;
+    tires.showIcon = tires.showPressure = false;
+    return {Placed(tires),        Placed(PanelRecord()), Placed(multibar), Placed(histogram),
+            Placed(transmission), Placed(text),          Placed(picture),  Placed(ClockRecord())};
 }
 
 // The States letters of a panel record's fields, in file order.
@@ -151,6 +154,9 @@ std::string RecordStates(const R& read, const R& full) {
         states += FieldStates(read, full, &R::showFuelUsed, &R::locked, &R::showRunTime,
                               &R::showDistance, &R::showMpg, &R::showAverageSpeed, &R::alignment,
                               &R::showCaptions, &R::showUnits, &R::horizontal, &R::tripFilePath);
+    }
+    if constexpr (std::is_same_v<R, TireGaugeRecord>) {
+        states += FieldStates(read, full, &R::showIcon, &R::showPressure);
     }
     if constexpr (std::is_same_v<R, TankMinderRecord>) {
         states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
@@ -342,6 +348,31 @@ struct TripFileFormat : BaselineFormat<TripFile, Totals> {
 struct TankFileFormat : BaselineFormat<TankFile, FillBaseline> {
     static constexpr const char* kName = "TankFile";
     static Value Sample() { return FillBaseline{61234.5, 412345.6}; }
+};
+
+// Positions as far as the file goes; the rest are empty.
+struct TiresDat {
+    static constexpr const char* kName = "TiresDat";
+    using Value = TireLayout;
+
+    static Value Sample() {
+        return {{0, 7, 14, 5, 12, 3, 10, 1, 8, 15, 6, 13, 4, 11, 2, 9, 0, 7, 14, 5}};
+    }
+    static bool Write(const std::string& path, const Value& value) {
+        return TireLayoutFile::Write(path, value);
+    }
+    static Value Read(const std::string& path) {
+        return TireLayoutFile::Read(path).value_or(TireLayout());
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states;
+        for (std::size_t i = 0; i < TireLayout::kPositions; ++i) {
+            states += read.sensors[i] == full.sensors[i]     ? 'R'
+                      : read.sensors[i] == TireLayout::kNone ? 'D'
+                                                             : '?';
+        }
+        return states;
+    }
 };
 
 }  // namespace rovik::test

@@ -35,6 +35,7 @@ struct FramedLink : LinkEvents {
         link.SetPortName("COM0");
         link.SetConnectionType(type);
         framer.SetFaultRecorder(&recorded);
+        framer.SetTireMonitor(&parts.values.Tires());
         framer.SetBinary(binary);
     }
 

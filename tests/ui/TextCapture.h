@@ -4,7 +4,9 @@
 #include <QPaintEngine>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -23,6 +25,16 @@ public:
     TextCapture(int width, int height) : width(width), height(height) {}
 
     const std::vector<Text>& Texts() const { return engine->texts; }
+    // What the widget writes when it paints, in order.
+    static QStringList WrittenBy(QWidget& widget) {
+        TextCapture capture(widget.width(), widget.height());
+        widget.render(&capture);
+        QStringList written;
+        for (const Text& text : capture.Texts()) {
+            written << text.text;
+        }
+        return written;
+    }
     QPaintEngine* paintEngine() const override { return engine.get(); }
 
 protected:

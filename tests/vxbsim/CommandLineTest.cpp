@@ -39,6 +39,8 @@ TEST(CommandLine, TakesOptionalValuesOnlyWhenGiven) {
                   chosen);
     }
     EXPECT_TRUE(Parse({"--help"})->help);
+    auto tires = Parse({"--tires", "--tire-low", "5", "--tire-silent", "0"});
+    EXPECT_EQ(std::tuple(tires->tires, tires->lowTire, tires->silentSensor), std::tuple(6, 5, 0));
 }
 
 TEST(CommandLine, RefusesWhatItCannotUseInsteadOfGuessing) {
@@ -59,7 +61,10 @@ TEST(CommandLine, RefusesWhatItCannotUseInsteadOfGuessing) {
                             {"--record", "a.rvk", "--tcp"},
                             {"--record", "a.rvk", "--fault"},
                             {"--record", "a.rvk", "--model", "vx150"},
-                            {"--vehicle-silent", "--record", "a"}};
+                            {"--vehicle-silent", "--record", "a"},
+                            {"--tires", "17"},
+                            {"--tire-low", "2"},
+                            {"--record", "a.rvk", "--tires"}};
     for (const Args& args : refused) {
         EXPECT_FALSE(Parse(args)) << ::testing::PrintToString(args);
     }

@@ -1,5 +1,6 @@
 #include "vxbsim/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace vxbsim {
@@ -84,6 +85,24 @@ std::optional<CommandLine::Options> CommandLine::Parse(const std::vector<std::st
                 }
                 options.vehicleSilentAfter = *seconds;
             }
+        } else if (arg == "--tires") {
+            options.tires = kDefaultTires;
+            if (auto value = OptionalValue(args, i)) {
+                auto count = Number(*value, 1, kMaxTires);
+                if (!count) {
+                    error = "--tires takes a count of sensors from 1 to 16";
+                    return std::nullopt;
+                }
+                options.tires = *count;
+            }
+        } else if (arg == "--tire-low" || arg == "--tire-silent") {
+            auto position =
+                i + 1 < args.size() ? Number(args[++i], 0, kMaxTires - 1) : std::nullopt;
+            if (!position) {
+                error = arg + " takes a sensor position from 0 to 15";
+                return std::nullopt;
+            }
+            (arg == "--tire-low" ? options.lowTire : options.silentSensor) = *position;
         } else if (arg == "--record") {
             auto path = OptionalValue(args, i);
             if (!path || path->empty()) {
@@ -105,7 +124,7 @@ std::optional<CommandLine::Options> CommandLine::Parse(const std::vector<std::st
             return std::nullopt;
         }
     }
-    if (!CheckRecording(options, minutesGiven, error)) {
+    if (!CheckRecording(options, minutesGiven, error) || !CheckTires(options, error)) {
         return std::nullopt;
     }
     return options;
@@ -121,8 +140,16 @@ bool CommandLine::CheckRecording(const Options& options, bool minutesGiven, std:
         return !minutesGiven;
     }
     if (options.model != BoxModel::Vx100 || options.tcp || options.faults > 0 ||
-        options.vehicleSilentAfter >= 0.0) {
+        options.vehicleSilentAfter >= 0.0 || options.tires > 0) {
         error = "--record makes the VX100 demo drive and takes only --minutes";
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::CheckTires(const Options& options, std::string& error) {
+    if (std::max(options.lowTire, options.silentSensor) >= options.tires) {
+        error = "--tire-low and --tire-silent name a sensor of --tires";
         return false;
     }
     return true;
@@ -130,7 +157,8 @@ bool CommandLine::CheckRecording(const Options& options, bool minutesGiven, std:
 
 const char* CommandLine::Usage() {
     return "usage: vxbsim [--model vx100|vx101|vx150] [--pty | --tcp [PORT]] [--fault [N]]\n"
-           "              [--vehicle-silent [SECONDS]]\n"
+           "              [--vehicle-silent [SECONDS]] [--tires [N]] [--tire-low P]\n"
+           "              [--tire-silent P]\n"
            "       vxbsim --record FILE [--minutes N]\n"
            "Emulates a VXB box and streams a simulated drive: J1708 from the engine,\n"
            "transmission and brakes, J1939 as well on the VX101 and VX150, and the box's\n"
@@ -143,6 +171,11 @@ const char* CommandLine::Usage() {
            "                        1 by default) on both links\n"
            "  --vehicle-silent [S]  S seconds after the start (0 by default), stop every\n"
            "                        vehicle message; the box keeps reporting its statistics\n"
+           "  --tires [N]           add a tire pressure receiver (MID 166) with N sensors\n"
+           "                        (1 to 16, 6 by default) at its first positions; it learns,\n"
+           "                        clears and reports sensors as the program asks\n"
+           "  --tire-low P          the tire at position P reads low (60 PSI) with its code\n"
+           "  --tire-silent P       the sensor at position P stops reporting\n"
            "  --record FILE         write the demo drive as a VX100 raw log (.rvk) to FILE, in\n"
            "                        simulated time, and exit: a cold start, town legs, a\n"
            "                        highway climb that overheats the engine for a while\n"

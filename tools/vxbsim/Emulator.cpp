@@ -126,8 +126,7 @@ void Emulator::Handle(const BoxCommand& command) {
             break;
         case BoxCommand::Kind::TransmitJ1708:
             if (command.sumOk) {
-                std::lock_guard lock(receivedMutex);
-                j1708Sent.push_back(command.message);
+                Transmit(command.message);
             }
             break;
         case BoxCommand::Kind::QueryJ1708:
@@ -175,6 +174,27 @@ void Emulator::SendVehicle(bool slow) {
         SendJ1939(frame);
     }
     SendDm1s();
+    if (tires) {
+        for (const Message& message : tires->Second()) {
+            SendJ1708(message);
+        }
+    }
+}
+
+// Puts the program's message on the data link, where the tire receiver may answer it.
+void Emulator::Transmit(const Message& message) {
+    {
+        std::lock_guard lock(receivedMutex);
+        j1708Sent.push_back(message);
+    }
+    if (!tires) {
+        return;
+    }
+    for (const Message& answer : tires->Hear(message)) {
+        if (VehicleSpeaks()) {
+            SendJ1708(answer);
+        }
+    }
 }
 
 bool Emulator::FastDue(const Message& message) const {

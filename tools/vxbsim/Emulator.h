@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -15,6 +16,7 @@
 #include "vxbsim/Endpoint.h"
 #include "vxbsim/FaultList.h"
 #include "vxbsim/RegisterBank.h"
+#include "vxbsim/TireReceiver.h"
 #include "vxbsim/VehicleModel.h"
 
 namespace vxbsim {
@@ -66,12 +68,19 @@ public:
     bool ClearJ1939Fault(std::uint8_t source, std::uint32_t spn, std::uint8_t fmi);
     void ClearFaults() { faults.ClearAll(); }
 
+    // A tire pressure receiver with sensors at its first positions joins the vehicle and
+    // answers the program's tire commands. Only before Start, or on the thread that ticks.
+    void AddTireReceiver(int sensors) { tires = std::make_unique<TireReceiver>(sensors); }
+    // The receiver, to make a tire low or a sensor silent; none until one was added.
+    TireReceiver* Tires() { return tires.get(); }
+
 private:
     void Run();
     std::string ReadIncoming();
     void Answer(const std::string& incoming);
     void Handle(const BoxCommand& command);
     void AnswerRequest(const J1939Frame& request);
+    void Transmit(const Message& message);
     void SendVehicle(bool slow);
     void SendDm1s();
     void SendJ1708(const Message& message);
@@ -92,6 +101,7 @@ private:
     RegisterBank registers;
     CommandParser parser;
     FaultList faults;
+    std::unique_ptr<TireReceiver> tires;
     std::map<std::uint8_t, int> fastEvery;
     std::mutex endpointMutex;
     mutable std::mutex receivedMutex;

@@ -85,6 +85,19 @@ int Record(const vxbsim::CommandLine::Options& options) {
     return 0;
 }
 
+void AddTires(vxbsim::Emulator& box, const vxbsim::CommandLine::Options& options) {
+    if (options.tires == 0) {
+        return;
+    }
+    box.AddTireReceiver(options.tires);
+    if (options.lowTire >= 0) {
+        box.Tires()->SetLow(options.lowTire, true);
+    }
+    if (options.silentSensor >= 0) {
+        box.Tires()->SetSilent(options.silentSensor, true);
+    }
+}
+
 void Run(vxbsim::Emulator& box, const vxbsim::CommandLine::Options& options) {
     auto start = std::chrono::steady_clock::now();
     bool faultsDue = options.faults > 0;
@@ -129,6 +142,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, [](int) { stopRequested = 1; });
     std::signal(SIGTERM, [](int) { stopRequested = 1; });
     vxbsim::Emulator box(options->model, *endpoint);
+    AddTires(box, *options);
     box.Start();
     Run(box, *options);
     box.Stop();

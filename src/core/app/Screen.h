@@ -16,6 +16,7 @@
 #include "core/panels/TankMinderRecord.h"
 #include "core/panels/TextPanelRecord.h"
 #include "core/panels/TransmissionRecord.h"
+#include "core/panels/TireGaugeRecord.h"
 
 namespace rovik {
 
@@ -34,7 +35,8 @@ using AnyPanelRecord = std::variant<
     HistogramRecord,
     ClockRecord,
     PictureRecord,
-    TextPanelRecord>;
+    TextPanelRecord,
+    TireGaugeRecord>;
 // clang-format on
 
 // What a screen file holds: the panels, the wallpaper and the colour of the panels' text.

@@ -42,6 +42,8 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<PictureRecord>(reader);
         case PanelKind::kText:
             return ReadRecord<TextPanelRecord>(reader);
+        case PanelKind::kTireGauge:
+            return ReadRecord<TireGaugeRecord>(reader);
         default:
             return std::nullopt;
     }

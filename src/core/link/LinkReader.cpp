@@ -19,6 +19,8 @@ LinkReader::LinkReader(std::unique_ptr<LinkSource> linkSource, LiveValues& liveV
       values(liveValues),
       box(boxState),
       framer(liveValues.Store(), boxState, *this) {
+    framer.SetTireMonitor(&values.Tires());
+    values.Tires().SetSender(this);
     if (!source->IsLive()) {
         // A recording is not recorded again, and may hold stray binary bytes among its lines.
         rawLog.SetFileName("");
@@ -27,6 +29,7 @@ LinkReader::LinkReader(std::unique_ptr<LinkSource> linkSource, LiveValues& liveV
 }
 
 LinkReader::~LinkReader() {
+    values.Tires().SetSender(nullptr);
     Close();
 }
 

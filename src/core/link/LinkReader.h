@@ -17,6 +17,7 @@
 #include "core/link/PacketFramer.h"
 #include "core/link/RawLog.h"
 #include "core/link/TransmitRing.h"
+#include "core/values/PacketSender.h"
 
 namespace rovik {
 
@@ -34,7 +35,7 @@ class FrameSink;
 // the transport being replaced, so a pass may send while it reads. An open takes
 // transportMutex before writeMutex, and nothing takes them the other way round. Fields read
 // across threads are atomic or under settingsMutex.
-class LinkReader : public LinkEvents {
+class LinkReader : public LinkEvents, public PacketSender {
 public:
     LinkReader(std::unique_ptr<LinkSource> source, LiveValues& values, BoxState& box);
     ~LinkReader() override;
@@ -95,7 +96,7 @@ public:
     // "SEND" frame written at once to the RS-232 box, an "S" line queued for the others.
     // False, and nothing sent, for an empty message or one longer than the box takes, while
     // the port or socket is not open, and while a recording plays.
-    bool SendPacket(const std::uint8_t* bytes, std::size_t count);
+    bool SendPacket(const std::uint8_t* bytes, std::size_t count) override;
 
     void NoteTraffic() override;
     void NoteVehicleMessage() override;

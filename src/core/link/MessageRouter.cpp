@@ -1,7 +1,10 @@
 #include "core/link/MessageRouter.h"
 
+#include <chrono>
+
 #include "core/link/BoxState.h"
 #include "core/link/LinkEvents.h"
+#include "core/tires/TireMonitor.h"
 #include "core/values/Pids.h"
 #include "core/values/PreferredSourceTable.h"
 
@@ -16,6 +19,13 @@ constexpr std::size_t kBoxStatisticsLength = 11;
 std::uint32_t LittleEndian32(const J1708Frame& frame, std::size_t first) {
     return frame[first] | frame[first + 1] << 8 | frame[first + 2] << 16 |
            static_cast<std::uint32_t>(frame[first + 3]) << 24;
+}
+
+// The millisecond tick the tire monitor times its codes by.
+std::uint32_t MillisecondTick() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 int SlotForMid(std::uint8_t mid) {
@@ -58,6 +68,8 @@ void MessageRouter::CheckFrame(const FrameBuffer& buffer) {
         ReadBoxStatistics(frame);
     } else if (SlotForMid(mid) >= 0) {
         RouteVehicleMessage(frame);
+    } else if (TireMonitor::IsTireMid(mid) && tires) {
+        tires->Decode(frame, MillisecondTick());
     }
 }
 

@@ -11,15 +11,18 @@ namespace rovik {
 class BoxState;
 class FaultRecorder;
 class LinkEvents;
+class TireMonitor;
 class ValueStore;
 
 // Checks each framed J1708 message and hands it, or a J1939 message, to whoever reads it:
-// the box's own statistics or the decoders.
+// the box's own statistics, the decoders or the tire monitor.
 class MessageRouter {
 public:
     MessageRouter(ValueStore& store, BoxState& box, LinkEvents& events);
 
     void SetFaultRecorder(FaultRecorder* recorder);
+    // Where the tire receiver's frames go; without one they are dropped.
+    void SetTireMonitor(TireMonitor* monitor) { tires = monitor; }
 
     // The buffer holds one message followed by five bytes that are not part of it.
     void CheckFrame(const FrameBuffer& buffer);
@@ -33,6 +36,7 @@ private:
     LinkEvents& events;
     J1587Decoder j1587;
     J1939Decoder j1939;
+    TireMonitor* tires = nullptr;
 };
 
 }  // namespace rovik

@@ -27,6 +27,7 @@ public:
     bool Consume(const std::uint8_t* bytes, std::size_t count) override;
 
     void SetFaultRecorder(FaultRecorder* recorder) { router.SetFaultRecorder(recorder); }
+    void SetTireMonitor(TireMonitor* monitor) { router.SetTireMonitor(monitor); }
     // Binary frames from the RS-232 box, text lines from the others.
     void SetBinary(bool on) { binary = on; }
     // A recording may hold stray binary bytes among its text lines; with this on, a byte of

@@ -15,6 +15,13 @@ inline constexpr unsigned kBoostPressure = 102;
 inline constexpr unsigned kIntakeTemperature = 105;
 inline constexpr unsigned kCoolantTemperature = 110;
 inline constexpr unsigned kRetarderPercent = 122;
+// What the tire pressure receiver uses: a request to another module, the sensors'
+// temperatures and two readings of their pressures, and their diagnostic codes.
+inline constexpr unsigned kModuleRequest = 128;
+inline constexpr unsigned kTireTemperatures = 210;
+inline constexpr unsigned kTirePressures = 211;
+inline constexpr unsigned kTireSecondPressures = 212;
+inline constexpr unsigned kTireCodes = 241;
 inline constexpr unsigned kRangeSelected = 162;
 inline constexpr unsigned kRangeAttained = 163;
 inline constexpr unsigned kBatteryVolts = 168;
@@ -31,5 +38,7 @@ inline constexpr unsigned kTotalFuel = 250;
 // Item numbers that are not parameters: the escape to the second page, and the ends of a
 // message's item walk.
 inline constexpr unsigned kPageEscape = 255;
+// The data link escape, which carries the tire receiver's sensor reports and the commands to it.
+inline constexpr unsigned kDataLinkEscape = 254;
 
 }  // namespace rovik::pid

@@ -135,6 +135,11 @@ void CMainFrame::BuildMenus() {
     QAction* maintenance = menuBar()->addAction("&Maintenance");
     maintenance->setStatusTip("Keep the maintenance schedule and the maintenance performed");
     connect(maintenance, &QAction::triggered, main, &MainWindow::ShowMaintenance);
+    QMenu* tires = menuBar()->addMenu("T&ires");
+    tires->addAction("&Status...", main, &MainWindow::ShowTireStatus)
+        ->setStatusTip("Show the tire sensors, learn and clear them, and set the wheel layout");
+    tires->addAction("&New Gauge", main, [main] { main->NewPanel(TireGaugeRecord()); })
+        ->setStatusTip("Create Tire Gauge");
     QMenu* advanced = menuBar()->addMenu("&Advanced");
     advanced->addAction("Engine &Type...", main, &MainWindow::ChooseEngineType)
         ->setStatusTip("Choose the engine file that gives torque and horsepower");

@@ -11,6 +11,7 @@
 #include "core/app/CommandLine.h"
 #include "core/app/EngineCorrections.h"
 #include "core/app/ScreenFile.h"
+#include "core/tires/TireLayoutFile.h"
 #include "platform/SerialPortFinder.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/FilePath.h"
@@ -24,6 +25,7 @@
 #include "ui/panels/QtColor.h"
 #include "ui/params/ParameterEditorDialog.h"
 #include "ui/params/PidSnifferDialog.h"
+#include "ui/tires/TireStatusDialog.h"
 
 namespace rovik {
 
@@ -245,6 +247,22 @@ void MainWindow::ShowDiagnostics() {
 void MainWindow::ShowMaintenance() {
     MaintenanceTrackingDialog dialog(dashboard.Totals(), MaintenanceFile::kFileName, this);
     dialog.exec();
+}
+
+const TireMonitor* MainWindow::Tires() {
+    return dashboard.Values() ? &dashboard.Values()->Tires() : nullptr;
+}
+
+void MainWindow::ShowTireStatus() {
+    if (LiveValues* values = dashboard.Values()) {
+        TireStatusDialog dialog(values->Tires(), TireLayoutFile::kFileName, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            // The tire gauges draw the layout just kept.
+            for (Panel* panel : panels) {
+                panel->update();
+            }
+        }
+    }
 }
 
 void MainWindow::ShowRawLog() {

@@ -50,6 +50,7 @@ public:
     const ValueLookup* Values() override { return dashboard.Values(); }
     const ParameterTable& Parameters() override { return dashboard.Parameters(); }
     const Totals& CurrentTotals() const override { return dashboard.Totals().Current(); }
+    const TireMonitor* Tires() override;
     ColorRef PanelTextColor() const override { return panelTextColor; }
     bool IsSelected(const Panel& panel) const override { return selectedPanel == &panel; }
     void SetSelectedPanel(Panel* panel) override { selectedPanel = panel; }
@@ -67,6 +68,8 @@ public:
     void ChooseWallpaper();
     void ShowDiagnostics();
     void ShowMaintenance();
+    // The Tire Status dialog, once the link exists.
+    void ShowTireStatus();
     // The raw log records a live box only; a replayed recording is not recorded again.
     bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
     void ShowRawLog();

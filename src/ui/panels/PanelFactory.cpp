@@ -8,6 +8,7 @@
 #include "ui/panels/ScanGauge.h"
 #include "ui/panels/TankMinderPanel.h"
 #include "ui/panels/TextPanel.h"
+#include "ui/panels/TireGaugePanel.h"
 #include "ui/panels/TransmissionPanel.h"
 
 namespace rovik {
@@ -36,6 +37,8 @@ Panel* PanelFactory::Create(PanelHost& host, const AnyPanelRecord& record, bool 
                 return new RBmpPanel(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, TextPanelRecord>) {
                 return new TextPanel(host, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, TireGaugeRecord>) {
+                return new TireGaugePanel(host, kind, fromFile);
             } else {
                 return new Panel(host, kind, fromFile);
             }

@@ -8,6 +8,7 @@ namespace rovik {
 
 class Panel;
 class ParameterTable;
+class TireMonitor;
 class ValueLookup;
 struct Totals;
 
@@ -23,6 +24,8 @@ public:
     virtual const ParameterTable& Parameters() = 0;
     // The vehicle's totals as last refreshed, for the trip odometer and the tank minder.
     virtual const Totals& CurrentTotals() const = 0;
+    // The tire sensors as the link last heard them; none before the link exists.
+    virtual const TireMonitor* Tires() = 0;
     // The text colour of every panel.
     virtual ColorRef PanelTextColor() const = 0;
 

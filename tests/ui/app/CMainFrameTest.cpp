@@ -131,6 +131,9 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Clear History|OK",
             "Maintenance Tracking: Maintenance Items Scheduled|Add|Maintenance Items Completed|"
             "Close",
+            "Tire Status: Tire Sensors|Learn|Clear|Query|Sensor Position|6 Wheel|8 Wheel|6+4 "
+            "Wheels|8+4 Wheels|OK|Cancel",
+            "Tire Gauge Settings: Show Tire Icon|Show Tire Pressure|Change Color|OK|Cancel",
             "Data Log Settings: Parameters|Stop|Time Interval|Automatically Start Log|Log When "
             "Engine Off|Log File|Select File|Clear Log|View Log|OK|Cancel",
             "Engine Corrections: Odometer Multiplier|Hourmeter Multiplier|Fuelmeter Multiplier|"

@@ -157,6 +157,10 @@ const PropertiesCase kKinds[] = {
      {"Show Gear &Attained"},
      [](AnyPanelRecord& r) { std::get<TransmissionRecord>(r).showGearAttained = false; }},
     {"Text Panel Settings", Placed(TextPanelRecord()), {}, [](AnyPanelRecord&) {}},
+    {"Tire Gauge Settings",
+     Placed(TireGaugeRecord()),
+     {"Show Tire &Icon"},
+     [](AnyPanelRecord& r) { std::get<TireGaugeRecord>(r).showIcon = false; }},
 };
 
 // A dashboard whose screen holds one panel of the kind.
