@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "Described.h"
+#include "core/alarms/AlarmTable.h"
+#include "core/alarms/MessageTable.h"
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/params/ParameterTable.h"
@@ -107,6 +109,9 @@ std::string RecordStates(const R& read, const R& full) {
                               &R::showDistance, &R::showMpg, &R::showAverageSpeed, &R::alignment,
                               &R::showCaptions, &R::showUnits, &R::horizontal, &R::tripFilePath);
     }
+    if constexpr (std::is_same_v<R, MessageBoxRecord>) {
+        states += FieldStates(read, full, &R::messageLines, &R::filterPid, &R::limitToFilter);
+    }
     if constexpr (std::is_same_v<R, TankMinderRecord>) {
         states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
                               &R::alignment, &R::showCaptions, &R::showUnits, &R::useRecentMpg,
@@ -166,8 +171,14 @@ struct ScreenFileFormat {
         PanelRecord blank;
         blank.rect = {0, 200, 40, 240};
         blank.background = Rgb(9, 8, 7);
+        MessageBoxRecord messages;
+        messages.rect = {0, 240, 320, 400};
+        messages.background = Rgb(40, 50, 60);
+        messages.messageLines = 99;
+        messages.filterPid = 510;
+        messages.limitToFilter = true;
         return {{SampleGauge<SimpleGaugeRecord>(), SampleScanGauge(), SampleOdometer(),
-                 SampleTankMinder(), blank},
+                 SampleTankMinder(), messages, blank},
                 "/home/driver/road.bmp",
                 Rgb(1, 2, 3)};
     }
@@ -239,6 +250,72 @@ struct ParametersDat {
             states += got == Described(full[i]) ? 'R' : got == Described(Parameter()) ? 'D' : '?';
         }
         return states;
+    }
+};
+
+inline std::list<Alarm>& ListOf(AlarmTable& table) {
+    return table.Alarms();
+}
+inline std::list<TextMessage>& ListOf(MessageTable& table) {
+    return table.Messages();
+}
+
+// A list of records after a count byte; whole records only.
+template <class Table, class Record>
+struct CountedFormat {
+    using Value = std::vector<Record>;
+
+    static bool Write(const std::string& path, const Value& value) {
+        Table table(path);
+        ListOf(table).assign(value.begin(), value.end());
+        return table.Save();
+    }
+    static Value Read(const std::string& path) {
+        Table table(path);
+        table.Load();
+        return Value(ListOf(table).begin(), ListOf(table).end());
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states = read.size() > full.size() ? "?" : "";
+        for (std::size_t i = 0; i < full.size(); ++i) {
+            const Record got = i < read.size() ? read[i] : Record();
+            states += got == full[i] ? 'R' : got == Record() ? 'D' : '?';
+        }
+        return states;
+    }
+};
+
+struct AlarmsDat : CountedFormat<AlarmTable, Alarm> {
+    static constexpr const char* kName = "AlarmsDat";
+    static Value Sample() {
+        Alarm under;
+        under.pid = 110;
+        under.direction = Alarm::kUnder;
+        under.repeatMode = Alarm::kRepeatContinuously;
+        under.triggerValue = -3.5f;
+        under.soundFile = "/home/driver/sounds/coolant.wav";
+        Alarm unnamed;
+        unnamed.soundFile.clear();
+        unnamed.repeatMode = Alarm::kOnceOnly;
+        Alarm pageTwo;
+        pageTwo.pid = 511;
+        return {under, unnamed, pageTwo};
+    }
+};
+
+struct MessageDat : CountedFormat<MessageTable, TextMessage> {
+    static constexpr const char* kName = "MessageDat";
+    static Value Sample() {
+        TextMessage hot;
+        hot.pid = 110;
+        hot.triggerType = TextMessage::kOver;
+        hot.triggerValue = 230.5f;
+        hot.text = "Coolant hot \xB0";
+        hot.color = Rgb(255, 0, 0);
+        TextMessage blank;
+        blank.text.clear();
+        blank.color = kWhite;
+        return {hot, blank};
     }
 };
 

@@ -64,7 +64,7 @@ struct FormatName {
 };
 
 using Formats = ::testing::Types<SettingsDat, ScreenFileFormat, ParametersDat, OdometerDat,
-                                 TripFileFormat, TankFileFormat>;
+                                 TripFileFormat, TankFileFormat, AlarmsDat, MessageDat>;
 TYPED_TEST_SUITE(FileFormat, Formats, FormatName);
 }  // namespace
 

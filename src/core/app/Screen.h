@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/panels/ColorRef.h"
+#include "core/panels/MessageBoxRecord.h"
 #include "core/panels/OdometerRecord.h"
 #include "core/panels/PanelRecord.h"
 #include "core/panels/ScanGaugeRecord.h"
@@ -15,8 +16,8 @@ namespace rovik {
 
 // The record of any panel kind the program can read and write. A new kind joins this list
 // and the reader's switch in ScreenFile.cpp.
-using AnyPanelRecord =
-    std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord, OdometerRecord, TankMinderRecord>;
+using AnyPanelRecord = std::variant<PanelRecord, SimpleGaugeRecord, ScanGaugeRecord, OdometerRecord,
+                                    TankMinderRecord, MessageBoxRecord>;
 
 // What a screen file holds: the panels, the wallpaper and the colour of the panels' text.
 struct Screen {

@@ -30,6 +30,8 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<OdometerRecord>(reader);
         case PanelKind::kTankMinder:
             return ReadRecord<TankMinderRecord>(reader);
+        case PanelKind::kMessageBox:
+            return ReadRecord<MessageBoxRecord>(reader);
         default:
             return std::nullopt;
     }
