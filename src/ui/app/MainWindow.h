@@ -9,6 +9,7 @@
 #include "core/app/Dashboard.h"
 #include "core/app/Screen.h"
 #include "core/panels/ColorRef.h"
+#include "ui/alarms/QtSoundPlayer.h"
 #include "ui/app/CDib.h"
 #include "ui/app/DisplayKeeper.h"
 #include "ui/panels/PanelHost.h"
@@ -50,6 +51,7 @@ public:
     const ValueLookup* Values() override { return dashboard.Values(); }
     const ParameterTable& Parameters() override { return dashboard.Parameters(); }
     const Totals& CurrentTotals() const override { return dashboard.Totals().Current(); }
+    const MessageTable& Messages() override { return dashboard.Messages(); }
     ColorRef PanelTextColor() const override { return panelTextColor; }
     bool IsSelected(const Panel& panel) const override { return selectedPanel == &panel; }
     void SetSelectedPanel(Panel* panel) override { selectedPanel = panel; }
@@ -67,6 +69,9 @@ public:
     void ChooseWallpaper();
     void ShowDiagnostics();
     void ShowMaintenance();
+    // The alarm and message dialogs; their lists are saved when the dialogs close.
+    void EditAlarms();
+    void EditMessages();
     // The raw log records a live box only; a replayed recording is not recorded again.
     bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
     void ShowRawLog();
@@ -115,6 +120,8 @@ private:
     QString ScreenFileName();
 
     DisplayKeeper displayKeeper;
+    // Outlives the dashboard, whose alarms play through it.
+    QtSoundPlayer soundPlayer;
     Dashboard dashboard;
     QTimer mainTimer;
     std::vector<Panel*> panels;

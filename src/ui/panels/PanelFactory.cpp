@@ -1,5 +1,6 @@
 #include "ui/panels/PanelFactory.h"
 
+#include "ui/panels/MessageBoxPanel.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/ScanGauge.h"
 #include "ui/panels/TankMinderPanel.h"
@@ -18,6 +19,8 @@ Panel* PanelFactory::Create(PanelHost& host, const AnyPanelRecord& record, bool 
                 return new OdometerPanel(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, TankMinderRecord>) {
                 return new TankMinderPanel(host, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, MessageBoxRecord>) {
+                return new MessageBoxPanel(host, kind, fromFile);
             } else {
                 return new Panel(host, kind, fromFile);
             }

@@ -6,6 +6,7 @@ class QWidget;
 
 namespace rovik {
 
+class MessageTable;
 class Panel;
 class ParameterTable;
 class ValueLookup;
@@ -23,6 +24,8 @@ public:
     virtual const ParameterTable& Parameters() = 0;
     // The vehicle's totals as last refreshed, for the trip odometer and the tank minder.
     virtual const Totals& CurrentTotals() const = 0;
+    // The text messages the message boxes show.
+    virtual const MessageTable& Messages() = 0;
     // The text colour of every panel.
     virtual ColorRef PanelTextColor() const = 0;
 
