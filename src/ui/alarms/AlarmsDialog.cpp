@@ -31,10 +31,10 @@ AlarmsDialog::AlarmsDialog(AlarmTable& alarms, const ParameterTable& parameters,
       parameters(parameters),
       player(player),
       list(new RecordList(tr("Alarms"))),
-      editButton(new QPushButton(tr("&Edit..."))),
+      editButton(new QPushButton(tr("&Edit"))),
       deleteButton(new QPushButton(tr("&Delete"))) {
     setWindowTitle(tr("Audible Alarms"));
-    auto* add = new QPushButton(tr("&Add..."));
+    auto* add = new QPushButton(tr("&Add"));
     for (QPushButton* button : {add, editButton, deleteButton}) {
         button->setAutoDefault(false);
     }

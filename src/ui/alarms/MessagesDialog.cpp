@@ -34,10 +34,10 @@ MessagesDialog::MessagesDialog(MessageTable& messages, const ParameterTable& par
       messages(messages),
       parameters(parameters),
       list(new RecordList(tr("Messages"))),
-      editButton(new QPushButton(tr("&Edit..."))),
+      editButton(new QPushButton(tr("&Edit"))),
       deleteButton(new QPushButton(tr("&Delete"))) {
     setWindowTitle(tr("Text Message Configuration"));
-    auto* add = new QPushButton(tr("&Add..."));
+    auto* add = new QPushButton(tr("&Add"));
     for (QPushButton* button : {add, editButton, deleteButton}) {
         button->setAutoDefault(false);
     }

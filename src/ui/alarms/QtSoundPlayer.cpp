@@ -50,8 +50,11 @@ bool QtSoundPlayer::Start(const std::string& path) {
         return false;
     }
     const QString file = Locate(path);
+    if (!IsPlayableWave(file)) {
+        return false;
+    }
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull() || !IsPlayableWave(file)) {
+    if (output.isNull()) {
         return false;
     }
     // A new effect each time follows a change of the default output.

@@ -121,12 +121,16 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Tank Minder Properties: " + readout +
                 "Show Fuel Remaining|Show MPG|Calculate Using Recent MPG|Change Color|Tank Size|"
                 "Current Level|Fill Tank|OK|Cancel",
+            "Message Box Configuration: Message Lines|Limit to Messages Based on a Particular "
+            "Parameter|Parameter|Change Color|OK|Cancel",
             "Recent Diagnostic Events: Recent Diagnostic Events|Clear List|View History|"
             "Clear History|OK",
             "Maintenance Tracking: Maintenance Items Scheduled|Add|Maintenance Items Completed|"
             "Close",
             "Data Log Settings: Parameters|Stop|Time Interval|Automatically Start Log|Log When "
             "Engine Off|Log File|Select File|Clear Log|View Log|OK|Cancel",
+            "Text Message Configuration: Messages|Add|OK",
+            "Audible Alarms: Alarms|Add|OK",
             "Engine Corrections: Odometer Multiplier|Hourmeter Multiplier|Fuelmeter Multiplier|"
             "Odometer Offset|Hourmeter Offset|Fuelmeter Offset|Rolling MPG Buffer Size:|Odometer "
             "PID:|"
