@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,11 +9,8 @@
 #include "support/FakeSoundPlayer.h"
 
 using namespace rovik;
-using test::FakeSoundPlayer;
 
 namespace {
-using Readings = std::vector<std::optional<float>>;
-
 Alarm MakeAlarm(std::uint8_t direction, std::uint8_t mode, const std::string& file = "a.wav") {
     Alarm alarm;
     alarm.direction = direction;
@@ -22,23 +20,28 @@ Alarm MakeAlarm(std::uint8_t direction, std::uint8_t mode, const std::string& fi
     return alarm;
 }
 
-// Runs one pass a reading, each pass seeing the readings of its own alarm's PID.
+// The reading of each pass, against a trigger value of 70: 'H' 80, 'L' 60, 'E' 70 itself,
+// 'T' 0.05 (a tenth and below is no reading), 'Z' 0, '-' a parameter that left the table.
+std::optional<float> Reading(char code) {
+    static const std::map<char, float> kValues = {
+        {'H', 80.0f}, {'L', 60.0f}, {'E', 70.0f}, {'T', 0.05f}, {'Z', 0.0f}};
+    const auto found = kValues.find(code);
+    return found == kValues.end() ? std::nullopt : std::optional(found->second);
+}
+
+// Runs the alarms over one pass a reading.
 struct Passes {
     explicit Passes(std::vector<Alarm> list) {
-        for (const Alarm& alarm : list) {
-            table.Alarms().push_back(alarm);
-        }
+        table.Alarms().assign(list.begin(), list.end());
         table.Resume();
     }
-    // 'S' where a pass started a sound; busy 'b' where another sound still plays then.
-    std::string Run(const Readings& readings, const std::string& busy = "") {
+    // 'S' where a pass started a sound; busy holds 'b' where another sound still plays then.
+    std::string Run(const std::string& readings, const std::string& busy = "") {
         std::string sounds;
         for (std::size_t i = 0; i < readings.size(); ++i) {
-            if (i < busy.size() && busy[i] == 'b') {
-                player.passesLeft = 1;
-            }
+            player.passesLeft += i < busy.size() && busy[i] == 'b';
             const std::size_t before = player.started.size();
-            table.Pass([&](unsigned) { return readings[i]; }, player);
+            table.Pass([&](unsigned) { return Reading(readings[i]); }, player);
             sounds += player.started.size() > before ? 'S' : '.';
             player.PassEnded();
         }
@@ -46,86 +49,34 @@ struct Passes {
     }
 
     AlarmTable table{"unused"};
-    FakeSoundPlayer player;
+    test::FakeSoundPlayer player;
 };
 
 struct Case {
     const char* name;
     std::uint8_t direction;
     std::uint8_t mode;
-    Readings readings;
+    std::string readings;
     std::string busy;
     std::string sounds;
 };
 
-Readings Steady(std::size_t passes, float value) {
-    return Readings(passes, value);
-}
-
-std::string SoundsAt(std::size_t passes, std::vector<std::size_t> at) {
-    std::string sounds(passes, '.');
-    for (std::size_t pass : at) {
-        sounds[pass] = 'S';
-    }
-    return sounds;
-}
-
 const Case kCases[] = {
-    {"OnceOnlySoundsAtEachCrossing",
-     Alarm::kOver,
-     Alarm::kOnceOnly,
-     {80, 80, 80, 60, 80},
-     "",
-     "S...S"},
-    {"BelowATenthIsNoReading",
-     Alarm::kUnder,
-     Alarm::kRepeatContinuously,
-     {0.05f, 0, 0.09f, 5},
-     "",
-     "...S"},
-    {"OverIsStrict", Alarm::kOver, Alarm::kRepeatContinuously, {70, 70.01f}, "", ".S"},
-    {"UnderIsStrict", Alarm::kUnder, Alarm::kRepeatContinuously, {70, 69.99f}, "", ".S"},
-    {"AnUnknownDirectionNeverSounds", 2, Alarm::kRepeatContinuously, {80, 0.5f}, "", ".."},
-    {"AParameterLeftTheTableIsSilent",
-     Alarm::kUnder,
-     Alarm::kRepeatContinuously,
-     {std::nullopt, std::nullopt},
-     "",
-     ".."},
-    {"Every15SecondsWhileItLasts", Alarm::kOver, Alarm::kEvery15Seconds, Steady(32, 80), "",
-     SoundsAt(32, {0, 15, 30})},
-    {"Every15SecondsAgainAtOnceAfterACrossing",
-     Alarm::kOver,
-     Alarm::kEvery15Seconds,
-     {80, 80, 60, 80},
-     "",
-     "S..S"},
-    {"EveryMinuteWhileItLasts", Alarm::kOver, Alarm::kEveryMinute, Steady(62, 80), "",
-     SoundsAt(62, {0, 60})},
-    {"ContinuouslyAsOftenAsThePlayerLets",
-     Alarm::kOver,
-     Alarm::kRepeatContinuously,
-     {80, 80, 80, 80},
-     ".b..",
-     "S.SS"},
-    {"ContinuousWithdrawsAWaitingSoundWhenItEnds",
-     Alarm::kOver,
-     Alarm::kRepeatContinuously,
-     {80, 60, 60},
-     "b..",
-     "..."},
-    {"OnceOnlyPlaysAWaitingSoundAfterItEnds",
-     Alarm::kOver,
-     Alarm::kOnceOnly,
-     {80, 60, 60},
-     "bb.",
-     "..S"},
-    {"EveryMinutePlaysAWaitingSoundAfterItEnds",
-     Alarm::kOver,
-     Alarm::kEveryMinute,
-     {80, 60},
-     "b.",
-     ".S"},
+    {"OnceOnlySoundsAtEachCrossing", Alarm::kOver, Alarm::kOnceOnly, "HHHLH", "", "S...S"},
+    {"ATenthOrLessIsNoReading", Alarm::kUnder, Alarm::kRepeatContinuously, "TZL", "", "..S"},
+    {"OverIsStrict", Alarm::kOver, Alarm::kRepeatContinuously, "EH", "", ".S"},
+    {"UnderIsStrict", Alarm::kUnder, Alarm::kRepeatContinuously, "EL", "", ".S"},
+    {"AnUnknownDirectionNeverSounds", 2, Alarm::kRepeatContinuously, "HL", "", ".."},
+    {"AParameterLeftTheTableIsSilent", Alarm::kUnder, Alarm::kRepeatContinuously, "--", "", ".."},
+    {"Every15Seconds", Alarm::kOver, Alarm::kEvery15Seconds, std::string(32, 'H'), "",
+     "S" + std::string(14, '.') + "S" + std::string(14, '.') + "S."},
+    {"Every15SecondsAgainAtACrossing", Alarm::kOver, Alarm::kEvery15Seconds, "HHLH", "", "S..S"},
+    {"EveryMinute", Alarm::kOver, Alarm::kEveryMinute, std::string(62, 'H'), "",
+     "S" + std::string(59, '.') + "S."},
+    {"ContinuouslyAsThePlayerLets", Alarm::kOver, Alarm::kRepeatContinuously, "HHHH", ".b", "S.SS"},
+    {"ContinuousDropsAWaitingSound", Alarm::kOver, Alarm::kRepeatContinuously, "HLL", "b", "..."},
+    {"OnceOnlyPlaysAWaitingSoundLater", Alarm::kOver, Alarm::kOnceOnly, "HLL", "bb", "..S"},
+    {"EveryMinutePlaysAWaitingSoundLater", Alarm::kOver, Alarm::kEveryMinute, "HL", "b", ".S"},
 };
 
 class AlarmModes : public testing::TestWithParam<Case> {};
@@ -144,7 +95,7 @@ TEST(AlarmTable, AlarmsDueTogetherTakeTurnsOneSoundAtATime) {
     Passes passes({MakeAlarm(Alarm::kOver, Alarm::kOnceOnly, "a.wav"),
                    MakeAlarm(Alarm::kOver, Alarm::kOnceOnly, "b.wav")});
     passes.player.soundPasses = 2;
-    EXPECT_EQ(passes.Run(Steady(4, 80)), "S.S.");
+    EXPECT_EQ(passes.Run("HHHH"), "S.S.");
     // A fresh start of the turns begins at the end of the list.
     EXPECT_EQ(passes.player.started, (std::vector<std::string>{"b.wav", "a.wav"}));
 }
@@ -153,7 +104,7 @@ TEST(AlarmTable, ASoundThatCannotBePlayedDoesNotHoldUpTheOthers) {
     Passes passes({MakeAlarm(Alarm::kOver, Alarm::kOnceOnly, "a.wav"),
                    MakeAlarm(Alarm::kOver, Alarm::kOnceOnly, "missing.wav")});
     passes.player.unplayable = "missing.wav";
-    EXPECT_EQ(passes.Run(Steady(3, 80)), ".S.");
+    EXPECT_EQ(passes.Run("HHH"), ".S.");
     EXPECT_EQ(passes.player.started, std::vector<std::string>{"a.wav"});
 }
 
@@ -161,10 +112,10 @@ TEST(AlarmTable, ASuspendedTableNeitherChecksNorSoundsAndResumesAfterADelete) {
     Passes passes({MakeAlarm(Alarm::kOver, Alarm::kRepeatContinuously, "a.wav"),
                    MakeAlarm(Alarm::kOver, Alarm::kRepeatContinuously, "b.wav")});
     passes.table.Suspend();
-    EXPECT_EQ(passes.Run(Steady(2, 80)), "..");
+    EXPECT_EQ(passes.Run("HH"), "..");
     EXPECT_FALSE(passes.table.Alarms().front().IsActive());
     passes.table.Remove(passes.table.Alarms().back());
     passes.table.Resume();
-    EXPECT_EQ(passes.Run(Steady(2, 80)), "SS");
+    EXPECT_EQ(passes.Run("HH"), "SS");
     EXPECT_EQ(passes.player.started, (std::vector<std::string>{"a.wav", "a.wav"}));
 }

@@ -253,27 +253,20 @@ struct ParametersDat {
     }
 };
 
-inline std::list<Alarm>& ListOf(AlarmTable& table) {
-    return table.Alarms();
-}
-inline std::list<TextMessage>& ListOf(MessageTable& table) {
-    return table.Messages();
-}
-
 // A list of records after a count byte; whole records only.
-template <class Table, class Record>
+template <class Table, class Record, std::list<Record>& (Table::*List)()>
 struct CountedFormat {
     using Value = std::vector<Record>;
 
     static bool Write(const std::string& path, const Value& value) {
         Table table(path);
-        ListOf(table).assign(value.begin(), value.end());
+        (table.*List)().assign(value.begin(), value.end());
         return table.Save();
     }
     static Value Read(const std::string& path) {
         Table table(path);
         table.Load();
-        return Value(ListOf(table).begin(), ListOf(table).end());
+        return Value((table.*List)().begin(), (table.*List)().end());
     }
     static std::string States(const Value& read, const Value& full) {
         std::string states = read.size() > full.size() ? "?" : "";
@@ -285,7 +278,7 @@ struct CountedFormat {
     }
 };
 
-struct AlarmsDat : CountedFormat<AlarmTable, Alarm> {
+struct AlarmsDat : CountedFormat<AlarmTable, Alarm, &AlarmTable::Alarms> {
     static constexpr const char* kName = "AlarmsDat";
     static Value Sample() {
         Alarm under;
@@ -297,13 +290,11 @@ struct AlarmsDat : CountedFormat<AlarmTable, Alarm> {
         Alarm unnamed;
         unnamed.soundFile.clear();
         unnamed.repeatMode = Alarm::kOnceOnly;
-        Alarm pageTwo;
-        pageTwo.pid = 511;
-        return {under, unnamed, pageTwo};
+        return {under, unnamed};
     }
 };
 
-struct MessageDat : CountedFormat<MessageTable, TextMessage> {
+struct MessageDat : CountedFormat<MessageTable, TextMessage, &MessageTable::Messages> {
     static constexpr const char* kName = "MessageDat";
     static Value Sample() {
         TextMessage hot;

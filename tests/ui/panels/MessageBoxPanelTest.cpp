@@ -17,15 +17,6 @@ TextMessage Message(const char* text, std::uint16_t pid, ColorRef color, float o
     return message;
 }
 
-MessageBoxRecord Box(PanelRect rect, std::uint8_t lines, std::uint16_t filterPid = 0) {
-    MessageBoxRecord box;
-    box.rect = rect;
-    box.messageLines = lines;
-    box.filterPid = filterPid;
-    box.limitToFilter = filterPid != 0;
-    return box;
-}
-
 struct MessageBoxPanelTest : StartedDashboard {
     void StartWith(const std::vector<TextMessage>& messages, std::vector<AnyPanelRecord> boxes) {
         MessageTable table;
@@ -56,9 +47,16 @@ struct MessageBoxPanelTest : StartedDashboard {
 }  // namespace
 
 TEST_F(MessageBoxPanelTest, ShowsTheFirstActiveMessagesInListOrderOnTheirColours) {
+    MessageBoxRecord two, filtered;
+    two.rect = {0, 0, 320, 96};
+    two.messageLines = 2;
+    filtered.rect = {0, 104, 320, 200};
+    filtered.messageLines = 3;
+    filtered.filterPid = 110;
+    filtered.limitToFilter = true;
     StartWith({Message("Overspeed", 84, Rgb(255, 0, 0)), Message("Quiet", 84, kWhite, 99),
                Message("Cruise", 85, Rgb(0, 0, 255)), Message("Hot", 110, Rgb(255, 255, 0))},
-              {Box({0, 0, 320, 96}, 2), Box({0, 104, 320, 200}, 3, 110)});
+              {two, filtered});
     EXPECT_EQ(Painted(PanelAt(0), 2), (QStringList{"Overspeed", "Cruise", "#ff0000", "#0000ff"}));
     // Only the messages of the filter's parameter; the lines left show the background.
     const QString background = QColor(Qt::white).name();
