@@ -72,7 +72,8 @@ std::string Wave(const std::vector<double>& samples) {
     bytes += "data";
     PutU32(bytes, dataSize);
     for (double sample : samples) {
-        const auto level = static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0, 1.0) * 32767));
+        const auto level =
+            static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0, 1.0) * 32767));
         PutU16(bytes, static_cast<std::uint16_t>(level));
     }
     return bytes;
