@@ -10,7 +10,8 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DROVIK_FUZZ=ON -DROVIK_U
 cmake --build build-fuzz
 mkdir -p build-fuzz/artifacts
 targets=(screen_file_fuzzer settings_file_fuzzer maintenance_file_fuzzer tire_layout_file_fuzzer
-    binary_framing_fuzzer text_framing_fuzzer j1587_decoder_fuzzer j1939_decoder_fuzzer)
+    alarms_file_fuzzer message_file_fuzzer binary_framing_fuzzer text_framing_fuzzer
+    j1587_decoder_fuzzer j1939_decoder_fuzzer)
 for target in "${targets[@]}"; do
     # What the fuzzer learns goes to a folder of its own, so the checked-in seeds stay small.
     mkdir -p "build-fuzz/corpus/$target"

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev fonts-liberation
+    qt6-base-dev qt6-multimedia-dev fonts-liberation
 )
 if [ "${1:-}" != "run" ]; then
     packages+=(

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "Described.h"
+#include "core/alarms/AlarmTable.h"
+#include "core/alarms/MessageTable.h"
 #include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/params/ParameterTable.h"
@@ -117,8 +119,13 @@ inline std::vector<AnyPanelRecord> SampleOtherKinds() {
     picture.path = "/home/driver/logo.bmp";
     TireGaugeRecord tires;
     tires.showIcon = tires.showPressure = false;
-    return {Placed(tires),        Placed(PanelRecord()), Placed(multibar), Placed(histogram),
-            Placed(transmission), Placed(text),          Placed(picture),  Placed(ClockRecord())};
+    MessageBoxRecord messages;
+    messages.messageLines = 99;
+    messages.filterPid = 510;
+    messages.limitToFilter = true;
+    return {Placed(tires),    Placed(messages),  Placed(PanelRecord()),
+            Placed(multibar), Placed(histogram), Placed(transmission),
+            Placed(text),     Placed(picture),   Placed(ClockRecord())};
 }
 
 // The States letters of a panel record's fields, in file order.
@@ -157,6 +164,9 @@ std::string RecordStates(const R& read, const R& full) {
     }
     if constexpr (std::is_same_v<R, TireGaugeRecord>) {
         states += FieldStates(read, full, &R::showIcon, &R::showPressure);
+    }
+    if constexpr (std::is_same_v<R, MessageBoxRecord>) {
+        states += FieldStates(read, full, &R::messageLines, &R::filterPid, &R::limitToFilter);
     }
     if constexpr (std::is_same_v<R, TankMinderRecord>) {
         states += FieldStates(read, full, &R::showFuelRemaining, &R::showDistance, &R::showMpg,
@@ -291,6 +301,63 @@ struct ParametersDat {
             states += got == Described(full[i]) ? 'R' : got == Described(Parameter()) ? 'D' : '?';
         }
         return states;
+    }
+};
+
+// A list of records after a count byte; whole records only.
+template <class Table, class Record, std::list<Record>& (Table::*List)()>
+struct CountedFormat {
+    using Value = std::vector<Record>;
+
+    static bool Write(const std::string& path, const Value& value) {
+        Table table(path);
+        (table.*List)().assign(value.begin(), value.end());
+        return table.Save();
+    }
+    static Value Read(const std::string& path) {
+        Table table(path);
+        table.Load();
+        return Value((table.*List)().begin(), (table.*List)().end());
+    }
+    static std::string States(const Value& read, const Value& full) {
+        std::string states = read.size() > full.size() ? "?" : "";
+        for (std::size_t i = 0; i < full.size(); ++i) {
+            const Record got = i < read.size() ? read[i] : Record();
+            states += got == full[i] ? 'R' : got == Record() ? 'D' : '?';
+        }
+        return states;
+    }
+};
+
+struct AlarmsDat : CountedFormat<AlarmTable, Alarm, &AlarmTable::Alarms> {
+    static constexpr const char* kName = "AlarmsDat";
+    static Value Sample() {
+        Alarm under;
+        under.pid = 110;
+        under.direction = Alarm::kUnder;
+        under.repeatMode = Alarm::kRepeatContinuously;
+        under.triggerValue = -3.5f;
+        under.soundFile = "/home/driver/sounds/coolant.wav";
+        Alarm unnamed;
+        unnamed.soundFile.clear();
+        unnamed.repeatMode = Alarm::kOnceOnly;
+        return {under, unnamed};
+    }
+};
+
+struct MessageDat : CountedFormat<MessageTable, TextMessage, &MessageTable::Messages> {
+    static constexpr const char* kName = "MessageDat";
+    static Value Sample() {
+        TextMessage hot;
+        hot.pid = 110;
+        hot.triggerType = TextMessage::kOver;
+        hot.triggerValue = 230.5f;
+        hot.text = "Coolant hot \xB0";
+        hot.color = Rgb(255, 0, 0);
+        TextMessage blank;
+        blank.text.clear();
+        blank.color = kWhite;
+        return {hot, blank};
     }
 };
 

@@ -64,7 +64,7 @@ struct FormatName {
 };
 
 using Formats = ::testing::Types<SettingsDat, ScreenFileFormat, ParametersDat, OdometerDat,
-                                 TripFileFormat, TankFileFormat, TiresDat>;
+                                 TripFileFormat, TankFileFormat, TiresDat, AlarmsDat, MessageDat>;
 TYPED_TEST_SUITE(FileFormat, Formats, FormatName);
 }  // namespace
 

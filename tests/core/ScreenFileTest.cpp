@@ -82,15 +82,6 @@ std::vector<Case> Cases() {
          Join({RecordBytes(HistogramAt(0)), RecordBytes(HistogramAt(1000))}),
          {{HistogramAt(1), HistogramAt(60)}, "", kBlack}},
     };
-    // Their record lengths are unknown, so nothing after them can be found.
-    for (char kind : std::string("C")) {
-        cases.push_back({std::string("kind ") + kind + " stops reading",
-                         Join({RecordBytes(gauge),
-                               {static_cast<std::uint8_t>(kind)},
-                               kTextColorRecord,
-                               RecordBytes(PanelRecord())}),
-                         {{gauge}, "", kBlack}});
-    }
     return cases;
 }
 }  // namespace

@@ -37,12 +37,15 @@ std::vector<Notice> Dashboard::Start(const CommandLine& commandLine) {
     totals.Load();
     settings = settingsFile.Read();
     faults.CreateHistoryIfMissing();
+    alarms.Load();
+    messages.Load();
     StartLink(commandLine.DemoSource(), notices);
     if (settings.automaticallyStartLog) {
         logger.Start();
     }
     threads = std::make_unique<LinkThreads>(*link);
     threads->Start();
+    messages.Pass(ValuesOf(parameters, *values));
     return notices;
 }
 
@@ -111,11 +114,20 @@ void Dashboard::Tick() {
     }
     MainTick::Due due = tick.Advance();
     if (due.oneSecond && values) {
+        CheckAlarmsAndMessages();
         values->Age();
     }
     if (due.fiveSeconds) {
         QueueJ1939Requests();
     }
+}
+
+void Dashboard::CheckAlarmsAndMessages() {
+    const ParameterValue valueOf = ValuesOf(parameters, *values);
+    if (player) {
+        alarms.Pass(valueOf, *player);
+    }
+    messages.Pass(valueOf);
 }
 
 void Dashboard::QueueJ1939Requests() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/alarms/AlarmTable.h"
+#include "core/alarms/MessageTable.h"
 #include "core/app/MainTick.h"
 #include "core/app/Notice.h"
 #include "core/app/Settings.h"
@@ -20,6 +22,7 @@
 namespace rovik {
 
 class CommandLine;
+class SoundPlayer;
 
 // The program's state apart from its windows: the parameter table, the settings, the link
 // and its threads, and the main tick's bookkeeping. The main window owns one and drives it
@@ -59,6 +62,12 @@ public:
     FaultCollector& Faults() { return faults; }
     const VehicleTotals& Totals() const { return totals; }
     LinkThreads* Threads() { return threads.get(); }
+    AlarmTable& Alarms() { return alarms; }
+    MessageTable& Messages() { return messages; }
+    // Where the alarms play their sounds; without one they are not checked. The player must
+    // outlive the dashboard or be replaced first.
+    void SetSoundPlayer(SoundPlayer* soundPlayer) { player = soundPlayer; }
+    SoundPlayer* Player() const { return player; }
 
     // Loads this engine file into the link and names it in the settings; on failure the
     // curve stays as it was and no engine file is named. The caller saves the settings.
@@ -70,6 +79,7 @@ private:
     void StartLink(const std::optional<std::string>& demoSource, std::vector<Notice>& notices);
     void LoadEngineFile(std::vector<Notice>& notices);
     void QueueJ1939Requests();
+    void CheckAlarmsAndMessages();
 
     std::string sharedBlockName;
     ParameterTable parameters;
@@ -77,6 +87,9 @@ private:
     SettingsFile settingsFile;
     Settings settings;
     DataLogger logger{parameters, settings.dataLog};
+    AlarmTable alarms;
+    MessageTable messages;
+    SoundPlayer* player = nullptr;
     // These outlive the link, whose receive thread records and stores into them.
     FaultCollector faults;
     std::unique_ptr<LiveValues> values;

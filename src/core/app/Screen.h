@@ -8,6 +8,7 @@
 #include "core/panels/ColorRef.h"
 #include "core/panels/HistogramRecord.h"
 #include "core/panels/MultibarRecord.h"
+#include "core/panels/MessageBoxRecord.h"
 #include "core/panels/OdometerRecord.h"
 #include "core/panels/PanelRecord.h"
 #include "core/panels/PictureRecord.h"
@@ -36,7 +37,8 @@ using AnyPanelRecord = std::variant<
     ClockRecord,
     PictureRecord,
     TextPanelRecord,
-    TireGaugeRecord>;
+    TireGaugeRecord,
+    MessageBoxRecord>;
 // clang-format on
 
 // What a screen file holds: the panels, the wallpaper and the colour of the panels' text.

@@ -44,6 +44,8 @@ std::optional<AnyPanelRecord> ReadPanel(char kind, ByteReader& reader) {
             return ReadRecord<TextPanelRecord>(reader);
         case PanelKind::kTireGauge:
             return ReadRecord<TireGaugeRecord>(reader);
+        case PanelKind::kMessageBox:
+            return ReadRecord<MessageBoxRecord>(reader);
         default:
             return std::nullopt;
     }

@@ -126,6 +126,8 @@ void CMainFrame::BuildMenus() {
         ->setStatusTip("Create Picture");
     gauges->addAction("New Te&xt", main, [main] { main->NewPanel(TextPanelRecord()); })
         ->setStatusTip("Create Text Panel");
+    gauges->addAction("New &Message Box", main, [main] { main->NewPanel(MessageBoxRecord()); })
+        ->setStatusTip("Create Message Box");
     gauges->addSeparator();
     gauges->addAction("&Delete Gauge", main, &MainWindow::DeleteSelectedPanel);
     QAction* diagnostics = menuBar()->addAction("&Diagnostics");
@@ -147,6 +149,10 @@ void CMainFrame::BuildMenus() {
     QAction* dataLogging = advanced->addAction("&Data Logging...", main, &MainWindow::ShowDataLog);
     dataLogging->setObjectName("dataLogging");
     dataLogging->setStatusTip("Save ongoing data to a file.");
+    advanced->addAction("&Messages...", main, &MainWindow::EditMessages)
+        ->setStatusTip("Set up the text messages shown in message boxes");
+    advanced->addAction("Audible &Alarms...", main, &MainWindow::EditAlarms)
+        ->setStatusTip("Set up the sounds played when a value goes over or under a limit");
     advanced->addAction("&Wallpaper...", main, &MainWindow::ChooseWallpaper);
     advanced->addAction("&Engine Corrections...", main, &MainWindow::EditEngineCorrections)
         ->setStatusTip("Correct the odometer, hour meter and fuel meter");

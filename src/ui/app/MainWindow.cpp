@@ -13,6 +13,8 @@
 #include "core/app/ScreenFile.h"
 #include "core/tires/TireLayoutFile.h"
 #include "platform/SerialPortFinder.h"
+#include "ui/alarms/AlarmsDialog.h"
+#include "ui/alarms/MessagesDialog.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/FilePath.h"
 #include "ui/diag/RecentEventsDialog.h"
@@ -35,6 +37,7 @@ const char* const kScreenFilter = "Screen Files (*.scr)";
 
 MainWindow::MainWindow(QWidget* parent, std::string sharedBlockName)
     : QWidget(parent), dashboard(std::move(sharedBlockName)) {
+    dashboard.SetSoundPlayer(&soundPlayer);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     // A click on the bare window takes the focus, so no panel stays selected.
@@ -262,6 +265,22 @@ void MainWindow::ShowTireStatus() {
                 panel->update();
             }
         }
+// The lists are saved however the dialogs close, as the edits were made in place.
+void MainWindow::EditAlarms() {
+    AlarmsDialog dialog(dashboard.Alarms(), dashboard.Parameters(), *dashboard.Player(), this);
+    dialog.exec();
+    if (!dashboard.Alarms().Save()) {
+        ShowFileError(
+            "ALARMS.DAT could not be written; the alarms are kept until the program ends.");
+    }
+}
+
+void MainWindow::EditMessages() {
+    MessagesDialog dialog(dashboard.Messages(), dashboard.Parameters(), this);
+    dialog.exec();
+    if (!dashboard.Messages().Save()) {
+        ShowFileError(
+            "MESSAGE.DAT could not be written; the messages are kept until the program ends.");
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/app/Dashboard.h"
 #include "core/app/Screen.h"
 #include "core/panels/ColorRef.h"
+#include "ui/alarms/QtSoundPlayer.h"
 #include "ui/app/CDib.h"
 #include "ui/app/DisplayKeeper.h"
 #include "ui/panels/PanelHost.h"
@@ -51,6 +52,7 @@ public:
     const ParameterTable& Parameters() override { return dashboard.Parameters(); }
     const Totals& CurrentTotals() const override { return dashboard.Totals().Current(); }
     const TireMonitor* Tires() override;
+    const MessageTable& Messages() override { return dashboard.Messages(); }
     ColorRef PanelTextColor() const override { return panelTextColor; }
     bool IsSelected(const Panel& panel) const override { return selectedPanel == &panel; }
     void SetSelectedPanel(Panel* panel) override { selectedPanel = panel; }
@@ -70,6 +72,9 @@ public:
     void ShowMaintenance();
     // The Tire Status dialog, once the link exists.
     void ShowTireStatus();
+    // The alarm and message dialogs; their lists are saved when the dialogs close.
+    void EditAlarms();
+    void EditMessages();
     // The raw log records a live box only; a replayed recording is not recorded again.
     bool CanRecordRawLog() { return dashboard.Link() && !dashboard.IsPlayingBack(); }
     void ShowRawLog();
@@ -118,6 +123,8 @@ private:
     QString ScreenFileName();
 
     DisplayKeeper displayKeeper;
+    // Outlives the dashboard, whose alarms play through it.
+    QtSoundPlayer soundPlayer;
     Dashboard dashboard;
     QTimer mainTimer;
     std::vector<Panel*> panels;

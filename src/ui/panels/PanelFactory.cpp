@@ -3,6 +3,7 @@
 #include "ui/panels/ClockPanel.h"
 #include "ui/panels/HistogramPanel.h"
 #include "ui/panels/MultibarPanel.h"
+#include "ui/panels/MessageBoxPanel.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/RBmpPanel.h"
 #include "ui/panels/ScanGauge.h"
@@ -39,6 +40,8 @@ Panel* PanelFactory::Create(PanelHost& host, const AnyPanelRecord& record, bool 
                 return new TextPanel(host, kind, fromFile);
             } else if constexpr (std::is_same_v<Record, TireGaugeRecord>) {
                 return new TireGaugePanel(host, kind, fromFile);
+            } else if constexpr (std::is_same_v<Record, MessageBoxRecord>) {
+                return new MessageBoxPanel(host, kind, fromFile);
             } else {
                 return new Panel(host, kind, fromFile);
             }

@@ -6,6 +6,7 @@ class QWidget;
 
 namespace rovik {
 
+class MessageTable;
 class Panel;
 class ParameterTable;
 class TireMonitor;
@@ -26,6 +27,8 @@ public:
     virtual const Totals& CurrentTotals() const = 0;
     // The tire sensors as the link last heard them; none before the link exists.
     virtual const TireMonitor* Tires() = 0;
+    // The text messages the message boxes show.
+    virtual const MessageTable& Messages() = 0;
     // The text colour of every panel.
     virtual ColorRef PanelTextColor() const = 0;
 

@@ -127,6 +127,8 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Show Unit|OK|Cancel",
             "Histogram Properties: Parameter|Change Color|Update Rate|OK|Cancel",
             "Text Panel Settings: Change Color|Left|Text|OK|Cancel",
+            "Message Box Configuration: Message Lines|Limit to Messages Based on a Particular "
+            "Parameter|Parameter|Change Color|OK|Cancel",
             "Recent Diagnostic Events: Recent Diagnostic Events|Clear List|View History|"
             "Clear History|OK",
             "Maintenance Tracking: Maintenance Items Scheduled|Add|Maintenance Items Completed|"
@@ -136,6 +138,8 @@ TEST_F(CMainFrameMenus, EveryDialogTheMenusOpenTabsThroughItsNamedControlsInRead
             "Tire Gauge Settings: Show Tire Icon|Show Tire Pressure|Change Color|OK|Cancel",
             "Data Log Settings: Parameters|Stop|Time Interval|Automatically Start Log|Log When "
             "Engine Off|Log File|Select File|Clear Log|View Log|OK|Cancel",
+            "Text Message Configuration: Messages|Add|OK",
+            "Audible Alarms: Alarms|Add|OK",
             "Engine Corrections: Odometer Multiplier|Hourmeter Multiplier|Fuelmeter Multiplier|"
             "Odometer Offset|Hourmeter Offset|Fuelmeter Offset|Rolling MPG Buffer Size:|Odometer "
             "PID:|"
