@@ -4,12 +4,10 @@
 #include <string>
 
 #include "platform/SerialPort.h"
-#include "support/FramedLink.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/PtyEndpoint.h"
 
 using namespace vxbsim;
-using Faults = std::vector<rovik::test::RecordedFaults::Fault>;
 
 namespace {
 // The next bytes at the program's end, or nothing when none came for a generous while.
@@ -23,7 +21,6 @@ std::string ReadMore(rovik::SerialPort& port) {
     }
     return {};
 }
-
 }  // namespace
 
 TEST(PtyEndpoint, FedBytesArriveExactlyAndAloneFromAScriptedBox) {
@@ -52,24 +49,5 @@ TEST(PtyEndpoint, FedBytesArriveExactlyAndAloneFromAScriptedBox) {
         got += more;
     }
     EXPECT_EQ(got, fed);
-    box.Stop();
-}
-
-// Each fed line is a fault report, which the program only records when the line arrives
-// whole, not cut into by the box's own lines.
-TEST(PtyEndpoint, FedLinesGoOutWholeBetweenTheStreamsLines) {
-    PtyEndpoint pty;
-    rovik::SerialPort port;
-    ASSERT_TRUE(port.Open(pty.DevicePath()) && port.Configure());
-    Emulator box(BoxModel::Vx150, pty, 10);
-    box.Start();
-    for (int i = 0; i < 20; ++i) {
-        box.Send("R0000FECA0000FE00030AFFFF\r\n");
-    }
-    rovik::test::FramedLink read(rovik::ConnectionType::Vx150Wifi);
-    for (std::string more; read.Faults().size() < 20 && !(more = ReadMore(port)).empty();) {
-        read.Feed(more);
-    }
-    EXPECT_EQ(read.Faults(), Faults(20, {0, 254, 3, 10, true}));
     box.Stop();
 }
