@@ -62,8 +62,7 @@ TEST_F(MakeSuppliedFile, MakesParametersInOrderWithTheirCorrections) {
 TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
     ToolRun run = Make("screen",
                        "text-color #102030\n"
-                       "simple 8 16 168 152 #FF8000 pid=411 lamp=yes align=right\n"
-                       "tank 344 160 672 320 #FFFFFF file=Tank.trp size=150.5 recent=no\n");
+                       "simple 8 16 168 152 #FF8000 pid=411 lamp=yes align=right\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     SimpleGaugeRecord simple;
     simple.rect = {8, 16, 168, 152};
@@ -71,12 +70,7 @@ TEST_F(MakeSuppliedFile, MakesAScreenWithNewPanelSettingsForOptionsLeftOut) {
     simple.pid = 411;
     simple.showWarningLamp = true;
     simple.alignment = TextAlignment::Right;
-    TankMinderRecord tank;
-    tank.rect = {344, 160, 672, 320};
-    tank.tankFilePath = "Tank.trp";
-    tank.tankSize = 150.5;
-    tank.useRecentMpg = false;
-    EXPECT_EQ(ScreenFile::Read(Made()), (Screen{{simple, tank}, "", Rgb(0x10, 0x20, 0x30)}));
+    EXPECT_EQ(ScreenFile::Read(Made()), (Screen{{simple}, "", Rgb(0x10, 0x20, 0x30)}));
 }
 
 // A faulty line stops the build with the file, line and reason, and leaves nothing made.
