@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <QTest>
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <thread>
 
 #include "core/TempFolder.h"
 #include "core/diag/DiagnosticHistory.h"
@@ -35,21 +35,6 @@ std::string Contents(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Waits up to the seconds given for the condition.
-template <typename Condition>
-bool Eventually(Condition done, int seconds) {
-    for (int i = 0; i < 20 * seconds && !done(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return done();
-}
-
-// ODOMETER.DAT holding the same value for each of its three totals.
-std::string OdometerFile(double each) {
-    const double totals[3] = {each, each, each};
-    return std::string(reinterpret_cast<const char*>(totals), sizeof totals);
-}
-
 // The total distance of ODOMETER.DAT, or 0 while it holds less.
 double Distance(const std::string& totals) {
     double distance = 0.0;
@@ -59,13 +44,6 @@ double Distance(const std::string& totals) {
     return distance;
 }
 
-std::set<std::string> Names(const TempFolder& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 }  // namespace
 
 // The system ends the program while it plays a drive: it shuts down as File Exit does,
@@ -78,7 +56,9 @@ TEST(ShutdownOnSignal, SigtermDuringPlaybackLeavesEveryFileWhole) {
     }
     std::ofstream(folder.File("drive.rvk"), std::ios::binary) << DriveWithAFault();
     // Totals from an earlier run, so the trip and the tank start as the screen is read.
-    std::ofstream(folder.File("ODOMETER.DAT"), std::ios::binary) << OdometerFile(1.0);
+    const double earlier[3] = {1.0, 1.0, 1.0};
+    std::ofstream(folder.File("ODOMETER.DAT"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(earlier), sizeof earlier);
     const std::string history = Contents(folder.File("Trip.trp.TXT"));
     test::ChildProcess program(
         [&folder](test::ChildProcess&) {
@@ -91,12 +71,12 @@ TEST(ShutdownOnSignal, SigtermDuringPlaybackLeavesEveryFileWhole) {
     // program running on this machine makes this one show a message first, which the
     // signal must not wait for either.)
     const std::string header = DiagnosticHistory::kHeader;
-    ASSERT_TRUE(Eventually(
+    ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return Distance(Contents(folder.File("ODOMETER.DAT"))) > 400000.0 &&
                    Contents(folder.File("DIAGNOSTICS.TXT")).size() > header.size();
         },
-        30));
+        30000));
     program.Signal(SIGTERM);
     EXPECT_EQ(program.Wait(), 0);
 
@@ -109,8 +89,11 @@ TEST(ShutdownOnSignal, SigtermDuringPlaybackLeavesEveryFileWhole) {
     const std::string faults = Contents(folder.File("DIAGNOSTICS.TXT"));
     EXPECT_EQ(faults.substr(0, header.size()), header);
     EXPECT_EQ(faults.substr(faults.size() - 2), "\r\n");
-    EXPECT_EQ(Names(folder),
-              (std::set<std::string>{"PARAMTRS.DAT", "DEFAULT.SCR", "Caterpillar 3126 250",
-                                     "Trip.trp.TXT", "drive.rvk", "ODOMETER.DAT", "Trip.trp",
-                                     "Tank.trp", "DIAGNOSTICS.TXT"}));
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"PARAMTRS.DAT", "DEFAULT.SCR", "Caterpillar 3126 250",
+                                            "Trip.trp.TXT", "drive.rvk", "ODOMETER.DAT", "Trip.trp",
+                                            "Tank.trp", "DIAGNOSTICS.TXT"}));
 }
