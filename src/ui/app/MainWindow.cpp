@@ -265,6 +265,9 @@ void MainWindow::ShowTireStatus() {
                 panel->update();
             }
         }
+    }
+}
+
 // The lists are saved however the dialogs close, as the edits were made in place.
 void MainWindow::EditAlarms() {
     AlarmsDialog dialog(dashboard.Alarms(), dashboard.Parameters(), *dashboard.Player(), this);
