@@ -18,6 +18,9 @@ public:
 
     // Creates and shows the frame and starts the program; then runs the event loop.
     int Run();
+    // Shows a message that kept the dashboard from starting, in place of the dashboard; the
+    // result is the exit status that says so.
+    int ShowMessage(const std::string& text);
 
 private:
     void EndOnRequest();

@@ -1,6 +1,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "core/app/Version.h"
 #include "ui/StartedDashboard.h"
 
 using namespace rovik;
@@ -80,6 +81,33 @@ TEST(CMainFrame, PlacementWithoutAUsableRectangleKeepsTheFramesGeometry) {
         EXPECT_EQ(frame.normalGeometry(), QRect(20, 30, 400, 300));
         EXPECT_TRUE(frame.isMaximized());
     }
+}
+
+// The frame shows the program's own icon, and the About box shows it beside the version.
+TEST(CMainFrame, FrameAndAboutBoxShowTheProgramsIcon) {
+    CMainFrame frame(Block());
+    // Both go through a pixmap, whose premultiplied pixels would otherwise differ at the edges.
+    const auto image = [](const QPixmap& pixmap) {
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const auto picture = [&](int size) {
+        return image(QPixmap(QString(":/icons/hicolor/%1x%1/apps/rovik.png").arg(size)));
+    };
+    ASSERT_FALSE(picture(32).isNull());
+    EXPECT_EQ(image(frame.windowIcon().pixmap(32)), picture(32));
+    QString text;
+    QImage shown;
+    test::AnswerNext<QMessageBox>([&](QMessageBox& box) {
+        text = box.text();
+        shown = image(box.iconPixmap());
+        box.accept();
+    });
+    const std::vector<QAction*> items = MenuItems(frame);
+    (*std::find_if(items.begin(), items.end(), [](QAction* item) {
+        return item->text() == "&About Rovik...";
+    }))->trigger();
+    EXPECT_TRUE(text.startsWith(kVersionText)) << text.toStdString();
+    EXPECT_EQ(shown, picture(64));
 }
 
 using CMainFrameMenus = rovik::test::StartedDashboard;
