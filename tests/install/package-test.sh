@@ -23,11 +23,13 @@ diff -u "$expected" \
 
 depends="$(dpkg-deb --field "$deb" Depends)"
 depended="$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")"
-for needed in libqt6widgets6 libqt6dbus6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libqt6dbus6 libstdc++6 fonts-liberation; do
     grep -qxF "$needed" <<<"$depended" || fail "Depends lacks $needed: $depends"
 done
 
 version="$(dpkg-deb --field "$deb" Version)"
+# The stripped program still starts.
+[[ "$("$unpacked/usr/bin/rovik" --version)" == "Rovik Version "* ]] || fail "the packaged rovik does not start"
 changelog="$(zcat "$unpacked/usr/share/doc/rovik/changelog.gz" | sed -n '1s/^rovik (\(.*\)).*/\1/p')"
 release="$(grep -o -m1 '<release version="[^"]*"' "$unpacked"/usr/share/metainfo/*.xml | cut -d'"' -f2)"
 [ "$changelog" = "$version" ] && [ "$release" = "$version" ] ||
