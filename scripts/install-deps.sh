@@ -7,8 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev fonts-liberation
 )
-# dpkg-shlibdeps finds the libraries the package needs.
-[ "${1:-}" = "run" ] || packages+=(dpkg-dev)
+# CPack finds the libraries the package needs with file and dpkg-shlibdeps.
+[ "${1:-}" = "run" ] || packages+=(dpkg-dev file)
 if [ "${1:-}" != "run" ] && [ "${1:-}" != "package" ]; then
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev
