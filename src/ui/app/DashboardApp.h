@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
 #include "platform/TerminationSignals.h"
 #include "ui/app/CMainFrame.h"
