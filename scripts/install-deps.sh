@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the dashboard needs: with "run", only those that build and
-# start it; otherwise also those of the tests, benchmarks, fuzzing and CI.
+# start it; with "package", also what makes its Debian package; otherwise also those of the
+# tests, benchmarks, fuzzing, CI and the icon's drawing.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev fonts-liberation
 )
-if [ "${1:-}" != "run" ]; then
+# CPack finds the libraries the package needs with file and dpkg-shlibdeps.
+[ "${1:-}" = "run" ] || packages+=(dpkg-dev file)
+if [ "${1:-}" != "run" ] && [ "${1:-}" != "package" ]; then
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format clang-tidy xvfb
@@ -14,6 +17,10 @@ if [ "${1:-}" != "run" ]; then
         tzdata
         # libFuzzer and the sanitizer runtimes; clang only recommends the second package.
         clang libclang-rt-dev
+        # the checks of the package, its desktop entry and its metadata
+        desktop-file-utils appstream lintian
+        # scripts/make-icons.sh
+        librsvg2-bin
     )
 fi
 missing=()

@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/app/Version.h"
 #include "core/link/LinkStatus.h"
+#include "ui/app/ProgramIcon.h"
 #include "ui/logging/DataLogStatus.h"
 
 namespace rovik {
@@ -74,6 +76,8 @@ Qt::WindowStates StateFor(std::uint32_t showCommand) {
 CMainFrame::CMainFrame(std::string sharedBlockName)
     : mainWindow(new MainWindow(this, std::move(sharedBlockName))), linkStatus(new QLabel) {
     setWindowTitle("Rovik");
+    // The About box and every dialog take theirs from the frame.
+    setWindowIcon(ProgramIcon());
     setCentralWidget(mainWindow);
     BuildMenus();
     statusBar()->addPermanentWidget(linkStatus);
@@ -184,9 +188,9 @@ void CMainFrame::ShowLinkStatus() {
 }
 
 void CMainFrame::ShowAbout() {
-    QMessageBox::about(this, "About Rovik",
-                       "Rovik Version 3.1 Build 2\n\nNorvane Electronics\n"
-                       "A dashboard for heavy-duty vehicles.");
+    QMessageBox::about(
+        this, "About Rovik",
+        QString(kVersionText) + "\n\nNorvane Electronics\nA dashboard for heavy-duty vehicles.");
 }
 
 void CMainFrame::ApplyPlacement(const WindowPlacement& placement) {

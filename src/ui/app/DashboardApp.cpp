@@ -1,10 +1,12 @@
 #include "ui/app/DashboardApp.h"
 
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <clocale>
 
 #include "core/app/CommandLine.h"
 #include "ui/app/FilePath.h"
+#include "ui/app/ProgramIcon.h"
 
 namespace rovik {
 
@@ -14,6 +16,9 @@ DashboardApp::DashboardApp(int& argc, char** argv) : QApplication(argc, argv) {
     std::setlocale(LC_NUMERIC, "C");
     setOrganizationName("Norvane Electronics");
     setApplicationName("Rovik");
+    setWindowIcon(ProgramIcon());
+    // Lets the desktop match the window to its menu entry, and so to its icon.
+    setDesktopFileName("com.norvane.rovik");
     if (endRequests.Descriptor() >= 0) {
         auto* notifier = new QSocketNotifier(endRequests.Descriptor(), QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, &DashboardApp::EndOnRequest);
@@ -32,6 +37,11 @@ int DashboardApp::Run() {
     }
     frame.reset();
     return result;
+}
+
+int DashboardApp::ShowMessage(const std::string& text) {
+    QMessageBox::critical(nullptr, "Rovik Error", QString::fromLocal8Bit(text));
+    return 1;
 }
 
 // Every event loop ends, a dialog's too, so nothing waits for the user; the frame then

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
 #include "platform/TerminationSignals.h"
 #include "ui/app/CMainFrame.h"
@@ -18,6 +19,9 @@ public:
 
     // Creates and shows the frame and starts the program; then runs the event loop.
     int Run();
+    // Shows a message that kept the dashboard from starting, in place of the dashboard; the
+    // result is the exit status that says so.
+    int ShowMessage(const std::string& text);
 
 private:
     void EndOnRequest();

@@ -1,6 +1,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "core/app/Version.h"
 #include "ui/StartedDashboard.h"
 
 using namespace rovik;
@@ -80,6 +81,23 @@ TEST(CMainFrame, PlacementWithoutAUsableRectangleKeepsTheFramesGeometry) {
         EXPECT_EQ(frame.normalGeometry(), QRect(20, 30, 400, 300));
         EXPECT_TRUE(frame.isMaximized());
     }
+}
+
+// The frame shows the program's own icon, and the About box shows it beside the version.
+TEST(CMainFrame, FrameAndAboutBoxShowTheProgramsIcon) {
+    CMainFrame frame(Block());
+    const QImage drawn = QPixmap(":/icons/hicolor/64x64/apps/rovik.png").toImage();
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_EQ(frame.windowIcon().pixmap(64).toImage(), drawn);
+    QString text;
+    test::AnswerNext<QMessageBox>([&](QMessageBox& box) {
+        text = box.text();
+        EXPECT_EQ(box.iconPixmap().toImage(), drawn);
+        box.accept();
+    });
+    const std::vector<QAction*> items = MenuItems(frame);
+    (*std::ranges::find(items, "&About Rovik...", &QAction::text))->trigger();
+    EXPECT_TRUE(text.startsWith(kVersionText)) << text.toStdString();
 }
 
 using CMainFrameMenus = rovik::test::StartedDashboard;
