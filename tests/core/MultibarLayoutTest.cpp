@@ -34,8 +34,6 @@ TEST(MultibarLayout, StacksTheRowsShownFromTheBottomAndGivesTheBarsTheRest) {
         EXPECT_EQ(layout.rowHeight, 13) << what;
         EXPECT_EQ(Rows(layout), rows) << what;
     }
-    const MultibarLayout three = MultibarLayout::For({0, 0, 160, 160}, 3, MultibarRecord());
-    EXPECT_EQ(three.Cell(three.barArea, 2), (PanelRect{106, 0, 159, 121}));
     EXPECT_EQ(MultibarLayout::For({0, 0, 160, 160}, 0, MultibarRecord()).columnWidth, 0);
 }
 
