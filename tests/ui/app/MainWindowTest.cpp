@@ -105,19 +105,6 @@ TEST_F(MainWindowTest, ScreensKeepTheirPanelsStackingAndFileNewKeepsTheScreensNa
               std::vector(saved->panels.rbegin(), saved->panels.rend()));
 }
 
-TEST_F(MainWindowTest, WallpaperIsStretchedOverTheWindowAndCancellingRemovesIt) {
-    Start();
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(QColor(10, 120, 200));
-    ASSERT_TRUE(picture.save(File("mur é.bmp")));
-    Main().SetWallpaper(ToPath("mur é.bmp"));
-    const QPoint corner(Main().width() - 5, Main().height() - 5);
-    EXPECT_EQ(Main().grab().toImage().pixelColor(corner), QColor(10, 120, 200));
-    Main().ChooseWallpaper();
-    EXPECT_EQ(Main().WallpaperPath(), "");
-    EXPECT_NE(Main().grab().toImage().pixelColor(corner), QColor(10, 120, 200));
-}
-
 TEST_F(MainWindowEngineTest, EngineTypeLoadsTheChosenFileOrSaysItFailedAndSavesTheSettings) {
     EXPECT_EQ(closer->dialogs, QStringList()) << "the supplied engine file loads at start";
     // A pipe is no engine file, and reading one would never end.
