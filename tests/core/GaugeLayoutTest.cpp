@@ -46,7 +46,6 @@ TEST(BarZones, FillUpToTheValueInTheColourOfEachZoneAndNeverLeaveTheBar) {
         std::vector<BarSpan> spans;
     };
     const Case cases[] = {
-        {kBar, normal, 60, {{{3, 3, 58, 13}, kGaugeGreen}, {{58, 3, 63, 13}, kYellow}}},
         {kBar, normal, -5, {}},
         {kBar,
          normal,

@@ -22,7 +22,6 @@ std::string Rows(const MultibarLayout& layout) {
 
 TEST(MultibarLayout, StacksTheRowsShownFromTheBottomAndGivesTheBarsTheRest) {
     const std::tuple<const char*, std::int32_t, bool, std::string> cases[] = {
-        {"three rows of 13 under bars 53 wide", 160, true, "147-160 134-147 121-134 0-121 "},
         {"no rows: bars the whole height", 160, false, "0-0 0-0 0-0 0-160 "},
         {"too low for the rows: none rises above the top", 20, true, "7-20 0-7 0-0 0-0 "},
     };
