@@ -137,10 +137,7 @@ TEST(ScanCycle, EachPidIsShownForDwellTicksAndAShrunkListIsNeverIndexedPastItsEn
     EXPECT_EQ(gauge.pid, 7);
 }
 
-TEST(DwellSlider, PositionsAndDwellsConvertBothWaysAndStayOnTheSlider) {
-    for (int position = 1; position <= 8; ++position) {
-        EXPECT_EQ(DwellSlider::PositionFor(DwellSlider::DwellAt(position)), position);
-    }
+TEST(DwellSlider, DwellsAndPositionsOutOfRangeStayOnTheSlider) {
     const std::pair<std::uint32_t, int> between[] = {{0, 1}, {7, 3}, {4000000000u, 8}};
     for (auto [dwell, position] : between) {
         EXPECT_EQ(DwellSlider::PositionFor(dwell), position) << dwell;
@@ -152,7 +149,6 @@ TEST(DwellSlider, PositionsAndDwellsConvertBothWaysAndStayOnTheSlider) {
 TEST(PanelGrid, DragsInWholeStepsAndSnapsEveryEdgeToTheGridThroughTheOrigin) {
     // Drags by whole steps are the panels' tests; these are the edges and odd origins.
     EXPECT_EQ(PanelGrid::DragDistance(-5), 0);
-    EXPECT_EQ(PanelGrid::Snap({13, 20, 173, 166}, 0, 0), (PanelRect{8, 16, 168, 160}));
     EXPECT_EQ(PanelGrid::Snap({16, 25, 176, 171}, 3, 5), (PanelRect{11, 21, 171, 165}));
     // Whatever the signs, every edge lands less than a step away.
     for (auto [x, y] : {std::pair{3, 5}, std::pair{-5, -13}, std::pair{-1920, 1021}}) {

@@ -99,13 +99,11 @@ TEST_F(CommunicationSettingsDialogTest, AMissingPortShowsPcPortFailureAndTheDevi
 }
 
 TEST_F(CommunicationSettingsDialogTest, TheAdvancedPropertiesNeedTheUsbBoxAndKeepTheirDelay) {
-    QString said;
-    AnswerNext<QMessageBox>([&](QMessageBox& box) {
-        said = box.windowTitle() + ": " + box.text();
-        box.accept();
-    });
-    Click(dialog, "Advanced USB VXB Properties");
-    EXPECT_EQ(said, "Version Check: USB VXB Required for this feature.");
+    {
+        ModalCloser closer;
+        Click(dialog, "Advanced USB VXB Properties");
+        EXPECT_EQ(closer.messages, QStringList{"USB VXB Required for this feature."});
+    }
     Click(dialog, "VX101 USB");
     AnswerNext<AdvancedVxbDialog>([](AdvancedVxbDialog& advanced) {
         Labelled<QSpinBox>(advanced, "USB Tx Delay").setValue(30);
