@@ -60,16 +60,6 @@ TEST_F(RawLogDialogTest, StartMakesTheLogAndHoldsItsNameUntilStop) {
     EXPECT_TRUE(NameOpen());
 }
 
-TEST_F(RawLogDialogTest, TheChosenNameIsKeptWhenTheDialogCloses) {
-    Open();
-    rovik::test::ModalCloser closer;
-    closer.fileToChoose = Path("chosen.rvk");
-    QTest::mouseClick(&SelectFile(), Qt::LeftButton);
-    ClickStandardButton(*dialog, QDialogButtonBox::Ok);
-    EXPECT_EQ(log.FileName(), ToPath(Path("chosen.rvk")));
-    EXPECT_FALSE(log.IsOn());
-}
-
 // A file that holds no more than the header is no recording and goes without a question.
 TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
     const QByteArray header = "Raw Log\r\n";
