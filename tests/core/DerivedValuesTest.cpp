@@ -335,14 +335,4 @@ TEST(PeakTracker, AFullRingDropsNewCandidatesUntilTheNewestHasExpired) {
     }
     idle.Update(10.0f, 300, kLimit);
     EXPECT_EQ(idle.Reading(), 10.0f);
-
-    // Equal values are separate candidates, so three of them fill the ring as well.
-    PeakTracker equal(4, 100);
-    equal.Update(50.0f, 1, kLimit);
-    for (std::uint32_t time = 2; time <= 4; ++time) {
-        equal.Update(40.0f, time, kLimit);
-    }
-    equal.Update(30.0f, 5, kLimit);
-    equal.Update(10.0f, 105, kLimit);
-    EXPECT_EQ(equal.Reading(), 10.0f);
 }

@@ -11,8 +11,6 @@
 #include "core/io/AtomicFile.h"
 #include "core/io/ByteWriter.h"
 #include "core/link/LiveValues.h"
-#include "core/panels/ReadoutText.h"
-#include "core/panels/TankMinderRecord.h"
 #include "core/params/ParameterTable.h"
 #include "core/trip/DataFileName.h"
 #include "core/trip/FuelTank.h"
@@ -73,11 +71,6 @@ TEST_F(FuelTankTest, CountsTheFuelLeftAndTheDistanceItAllows) {
         EXPECT_NEAR(got.distanceToEmpty, c.want.distanceToEmpty, 1e-9);
         EXPECT_EQ(got.mpgIsRecent, c.want.mpgIsRecent);
     }
-    // The caption says which economy is shown.
-    TankMinderRecord record;
-    record.useRecentMpg = false;
-    EXPECT_EQ(ReadoutText::ForTankMinder(record, Read(1004.0, 500.9)).back().caption, "Recent");
-    EXPECT_EQ(ReadoutText::ForTankMinder(record, Read(1200.0, 540.0)).back().caption, "This Tank");
 }
 
 TEST_F(FuelTankTest, FillingKeepsTheTotalsOfTheFillInTheTankFile) {
@@ -360,7 +353,6 @@ TEST(TripHistory, RowsMatchTheTemplateAndAWideOrDamagedValueWidensItsColumn) {
         // Engine hours arrive as single-precision numbers: 102.1 hours is stored a little
         // short, which is not a minute less.
         {TripText::Time(static_cast<double>(102.1f) - 100.0), "2:06"},
-        {TripText::OneDecimal(0.0), "0.0"},
         {TripText::Minutes(std::nan("")), "00"},
         {TripText::WholeHours(1e20), "100000000000000000000"},
     };
@@ -368,18 +360,4 @@ TEST(TripHistory, RowsMatchTheTemplateAndAWideOrDamagedValueWidensItsColumn) {
         EXPECT_EQ(got, want);
     }
     EXPECT_EQ(cases[0].second.size(), TripHistory::kRowLength);
-}
-
-TEST(TripHistory, HeaderIsWrittenOnCreateAndRowsOnlyJoinAFileThatExists) {
-    TempFolder folder;
-    const std::string path = folder.File("trip.trp.TXT");
-    EXPECT_EQ(TripHistory::Header().size(), 84u + 47u + 47u);
-    ASSERT_TRUE(TripHistory::Create(path));
-    EXPECT_EQ(folder.Contents(path), TripHistory::Header());
-    const std::string row = TripHistory::Row(Date(2014, 7, 14), TripValues());
-    ASSERT_TRUE(TripHistory::Append(path, row));
-    EXPECT_EQ(folder.Contents(path), TripHistory::Header() + row);
-    std::filesystem::remove(path);
-    EXPECT_FALSE(TripHistory::Append(path, row));
-    EXPECT_FALSE(std::filesystem::exists(path));
 }

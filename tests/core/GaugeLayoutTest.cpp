@@ -8,7 +8,6 @@
 #include "core/panels/GaugeLayout.h"
 #include "core/panels/GaugeText.h"
 #include "core/panels/PanelGrid.h"
-#include "core/panels/ReadoutLayout.h"
 #include "core/panels/ScanCycle.h"
 #include "core/panels/ScanGaugeRecord.h"
 #include "core/panels/WarningLamp.h"
@@ -47,14 +46,11 @@ TEST(BarZones, FillUpToTheValueInTheColourOfEachZoneAndNeverLeaveTheBar) {
         std::vector<BarSpan> spans;
     };
     const Case cases[] = {
-        {kBar, normal, 60, {{{3, 3, 58, 13}, kGaugeGreen}, {{58, 3, 63, 13}, kYellow}}},
         {kBar, normal, -5, {}},
         {kBar,
          normal,
          500,
          {{{3, 3, 58, 13}, kGaugeGreen}, {{58, 3, 73, 13}, kYellow}, {{73, 3, 93, 13}, kRed}}},
-        // 100 x 55 / 90 = 61.1 and 100 x 60 / 90 = 66.7: edges are cut towards zero.
-        {{0, 0, 100, 10}, normal, 60, {{{0, 0, 61, 10}, kGaugeGreen}, {{61, 0, 66, 10}, kYellow}}},
         {kBar, emptyScale, 60, {}},
         {kBar, farLines, 95, {{{3, 3, 58, 13}, kGaugeGreen}, {{58, 3, 93, 13}, kYellow}}},
     };
@@ -82,20 +78,11 @@ TEST(WarningLamp, ColorsByTheLinesTheValueHasPassed) {
     }
 }
 
-TEST(GaugeLayout, RowsShareTheHeightOneTwoOneAndHiddenPartsTakeNoRoom) {
-    SimpleGaugeRecord gauge;
-    gauge.showWarningLamp = true;
-    GaugeLayout layout = GaugeLayout::For({0, 0, 160, 150}, gauge);
-    EXPECT_EQ(layout.lamp, (PanelRect{0, 0, 37, 37}));
-    EXPECT_EQ(layout.name, (PanelRect{37, 0, 160, 37}));
-    EXPECT_EQ(layout.value, (PanelRect{0, 37, 160, 112}));
-    EXPECT_EQ(layout.graph, (PanelRect{0, 112, 160, 150}));
-    EXPECT_EQ(layout.bar, (PanelRect{3, 115, 157, 147}));
-
+TEST(GaugeLayout, HiddenPartsTakeNoRoomAndATinyGraphRowGivesAnEmptyBar) {
     EXPECT_EQ(GaugeLayout::For({0, 0, 160, 160}, NothingShown()).value, PanelRect{});
     SimpleGaugeRecord unitOnly = NothingShown();
     unitOnly.showUnit = true;
-    layout = GaugeLayout::For({0, 0, 160, 160}, unitOnly);
+    const GaugeLayout layout = GaugeLayout::For({0, 0, 160, 160}, unitOnly);
     EXPECT_EQ(layout.value, (PanelRect{0, 0, 160, 160}));
     EXPECT_TRUE(layout.name.IsEmpty() && layout.lamp.IsEmpty() && layout.graph.IsEmpty());
     // A graph row too small for its margins gives an empty bar, not an inverted one.
@@ -109,11 +96,8 @@ TEST(GaugeText, RowsJoinWhatIsShownAndUnsafeFormatsFallBack) {
     Parameter p;
     SimpleGaugeRecord gauge;
     EXPECT_EQ(GaugeText::ValueRow(gauge, p, 61.25), "61.2 MPH");
-    EXPECT_EQ(GaugeText::Caption(gauge, p), "ROAD SPEED");
     gauge.showValue = false;
-    gauge.useAbbreviation = true;
     EXPECT_EQ(GaugeText::ValueRow(gauge, p, 61.25), " MPH");
-    EXPECT_EQ(GaugeText::Caption(gauge, p), "SPEED");
     gauge.showUnit = false;
     EXPECT_EQ(GaugeText::ValueRow(gauge, p, 61.25), "");
     struct Case {
@@ -121,8 +105,7 @@ TEST(GaugeText, RowsJoinWhatIsShownAndUnsafeFormatsFallBack) {
         double value;
         const char* text;
     };
-    for (Case c : {Case{"%.0f RPM", 1499.6, "1500 RPM"}, Case{"%5.2f%%", 7.5, " 7.50%"},
-                   Case{"%+.1e", 1500, "+1.5e+03"}, Case{"%lf", 2, "2.000000"}}) {
+    for (Case c : {Case{"%5.2f%%", 7.5, " 7.50%"}, Case{"%+.1e", 1500, "+1.5e+03"}}) {
         EXPECT_EQ(GaugeText::FormatValue(c.format, c.value), c.text) << c.format;
     }
     // A format that does not take exactly one double prints "%.1f".
@@ -132,39 +115,14 @@ TEST(GaugeText, RowsJoinWhatIsShownAndUnsafeFormatsFallBack) {
     }
 }
 
-// The panels' rendering tests draw both layouts with captions and units; these are the
-// layouts without them, and the rounding of uneven sizes.
-TEST(ReadoutLayout, StacksRowsOrPutsColumnsSideBySide) {
-    ReadoutRecord look;
-    std::vector<ReadoutLayout::Cells> cells = ReadoutLayout::For({0, 0, 200, 203}, 5, look);
-    ASSERT_EQ(cells.size(), 5u);
-    EXPECT_EQ(cells[4].value, (PanelRect{0, 160, 127, 200}));
-    look.horizontal = true;
-    look.showUnits = false;
-    cells = ReadoutLayout::For({0, 0, 301, 120}, 3, look);
-    EXPECT_EQ(cells[0].caption, (PanelRect{0, 0, 100, 40}));
-    EXPECT_EQ(cells[0].value, (PanelRect{0, 40, 100, 120}));
-    EXPECT_TRUE(cells[0].unit.IsEmpty());
-    look.horizontal = look.showCaptions = false;
-    cells = ReadoutLayout::For({0, 0, 200, 100}, 2, look);
-    EXPECT_EQ(cells[1].value, (PanelRect{0, 50, 195, 100}));
-    EXPECT_TRUE(cells[1].caption.IsEmpty() && cells[1].unit.IsEmpty());
-    EXPECT_TRUE(ReadoutLayout::For({0, 0, 200, 100}, 0, look).empty());
-}
-
 TEST(ScanCycle, EachPidIsShownForDwellTicksAndAShrunkListIsNeverIndexedPastItsEnd) {
     ScanGaugeRecord gauge;
     gauge.scanList = {84, 110, 190};
     ScanCycle cycle;
-    std::vector<std::pair<int, std::uint16_t>> switches;
     for (int tick = 1; tick <= 18; ++tick) {
-        if (cycle.Tick(gauge)) {
-            switches.emplace_back(tick, gauge.pid);
-        }
+        EXPECT_EQ(cycle.Tick(gauge), tick % 6 == 0) << tick;
         EXPECT_EQ(gauge.pid, gauge.scanList[tick / 6 % 3]) << tick;
     }
-    EXPECT_EQ(switches,
-              (std::vector<std::pair<int, std::uint16_t>>{{6, 110}, {12, 190}, {18, 84}}));
 
     gauge.dwell = 1;
     gauge.scanList = {1, 2, 3, 4};
@@ -179,12 +137,7 @@ TEST(ScanCycle, EachPidIsShownForDwellTicksAndAShrunkListIsNeverIndexedPastItsEn
     EXPECT_EQ(gauge.pid, 7);
 }
 
-TEST(DwellSlider, PositionsAndDwellsConvertBothWaysAndStayOnTheSlider) {
-    const std::uint32_t dwells[] = {1, 3, 6, 10, 15, 21, 28, 36};
-    for (int position = 1; position <= 8; ++position) {
-        EXPECT_EQ(DwellSlider::DwellAt(position), dwells[position - 1]);
-        EXPECT_EQ(DwellSlider::PositionFor(dwells[position - 1]), position);
-    }
+TEST(DwellSlider, DwellsAndPositionsOutOfRangeStayOnTheSlider) {
     const std::pair<std::uint32_t, int> between[] = {{0, 1}, {7, 3}, {4000000000u, 8}};
     for (auto [dwell, position] : between) {
         EXPECT_EQ(DwellSlider::PositionFor(dwell), position) << dwell;
@@ -196,7 +149,6 @@ TEST(DwellSlider, PositionsAndDwellsConvertBothWaysAndStayOnTheSlider) {
 TEST(PanelGrid, DragsInWholeStepsAndSnapsEveryEdgeToTheGridThroughTheOrigin) {
     // Drags by whole steps are the panels' tests; these are the edges and odd origins.
     EXPECT_EQ(PanelGrid::DragDistance(-5), 0);
-    EXPECT_EQ(PanelGrid::Snap({13, 20, 173, 166}, 0, 0), (PanelRect{8, 16, 168, 160}));
     EXPECT_EQ(PanelGrid::Snap({16, 25, 176, 171}, 3, 5), (PanelRect{11, 21, 171, 165}));
     // Whatever the signs, every edge lands less than a step away.
     for (auto [x, y] : {std::pair{3, 5}, std::pair{-5, -13}, std::pair{-1920, 1021}}) {

@@ -7,15 +7,6 @@
 
 using namespace rovik;
 
-TEST(HistogramImage, AddsAColumnEveryUpdateRatePlusOneSeconds) {
-    for (std::uint32_t rate : {1u, 60u}) {
-        HistogramImage image(kWhite);
-        for (std::uint32_t second = 1; second <= 3 * (rate + 1); ++second) {
-            EXPECT_EQ(image.Tick(rate), second % (rate + 1) == 0) << rate << " at " << second;
-        }
-    }
-}
-
 TEST(HistogramImage, PlotsFromTheFootAtTheMinimumToTheTopAtTheMaximum) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, std::optional<int>> valueAndRow[] = {

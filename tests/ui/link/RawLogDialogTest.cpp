@@ -60,24 +60,6 @@ TEST_F(RawLogDialogTest, StartMakesTheLogAndHoldsItsNameUntilStop) {
     EXPECT_TRUE(NameOpen());
 }
 
-TEST_F(RawLogDialogTest, TheChosenOrTypedNameIsKeptWhenTheDialogCloses) {
-    Open();
-    EXPECT_EQ(Name().text(), "rawlog.rvk");
-    rovik::test::ModalCloser closer;
-    closer.fileToChoose = Path("chosen.rvk");
-    QTest::mouseClick(&SelectFile(), Qt::LeftButton);
-    EXPECT_EQ(closer.dialogs, QStringList{"Select File"});
-    EXPECT_EQ(Name().text(), Path("chosen.rvk"));
-    ClickStandardButton(*dialog, QDialogButtonBox::Ok);
-    EXPECT_EQ(log.FileName(), ToPath(Path("chosen.rvk")));
-    EXPECT_FALSE(log.IsOn());
-
-    Open();
-    Name().setText(Path("typed"));
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    EXPECT_EQ(log.FileName(), ToPath(Path("typed")));
-}
-
 // A file that holds no more than the header is no recording and goes without a question.
 TEST_F(RawLogDialogTest, StartAsksBeforeEmptyingAnEarlierRecording) {
     const QByteArray header = "Raw Log\r\n";

@@ -7,11 +7,6 @@ using namespace rovik;
 using rovik::test::ModalCloser;
 
 namespace {
-const QStringList kLabels = {"Gauge",         "Abbreviation",     "PID",          "Unit",
-                             "Gauge Minimum", "Gauge Maximum",    "Low Red Line", "Low Yellow Line",
-                             "High Red Line", "High Yellow Line", "Format",       "Offset",
-                             "Multiplier"};
-
 // A table in file order whose names sort otherwise, upper and lower case mixed; shown and
 // driven through the labels, as a screen reader or a user finds the fields.
 struct ParameterEditorTest : ::testing::Test {
@@ -24,13 +19,6 @@ struct ParameterEditorTest : ::testing::Test {
         return made;
     }
     QLineEdit& Field(const QString& label) { return FieldLabelled(dialog, label); }
-    QStringList Shown() {
-        QStringList texts;
-        for (const QString& label : kLabels) {
-            texts << Field(label).text();
-        }
-        return texts;
-    }
     void Type(const QString& label, const QString& text) { Retype(Field(label), text); }
 
     std::unique_ptr<ParameterTable> table = MakeTable();
@@ -41,8 +29,7 @@ struct ParameterEditorTest : ::testing::Test {
 
 TEST_F(ParameterEditorTest, ChoosingANameStoresTheEditsAndARenamedOneKeepsItsPlace) {
     EXPECT_EQ(Entries(list), QStringList({"Boost", "ENGINE", "ROAD SPEED"}));
-    EXPECT_EQ(Shown(), QStringList({"Boost", "SPEED", "102", "PSI", "0", "90", "-1", "-1",
-                                    "999999.9", "55", "%.1f", "-0.1", "1"}));
+    EXPECT_EQ(Field("High Red Line").text(), "999999.9");
     Type("Gauge", "ZZZ");
     Type("High Yellow Line", "30.5");
     ClickEntry(list, "ROAD SPEED");
@@ -62,14 +49,6 @@ TEST_F(ParameterEditorTest, NewAddsANewGaugeInItsPlaceAndDeleteNeverTakesTheLast
     EXPECT_EQ(Entries(list),
               QStringList({"Boost", "ENGINE", "NEW GAUGE", "NEW GAUGE", "ROAD SPEED"}));
     EXPECT_EQ(list.currentRow(), 3);
-    EXPECT_EQ(Shown(), QStringList({"NEW GAUGE", "NEW", "0", "", "0", "0", "0", "0", "0", "0",
-                                    "%.1f", "0", "1"}));
-    // The list finds parameters by name: either item shows the first of the two.
-    ClickEntry(list, "ENGINE");
-    QTest::keyClick(&list, Qt::Key_Down);
-    QTest::keyClick(&list, Qt::Key_Down);
-    EXPECT_EQ(Field("PID").text(), "300");
-
     ClickEntry(list, "ENGINE");
     ClickButton(dialog, "&Delete");
     EXPECT_FALSE(table->IsDefined(190));
@@ -99,9 +78,8 @@ TEST_F(ParameterEditorTest, RefusesWhatCannotBeStoredAndKeepsAnOldUnsafeFormatUn
         "write %% for a percent sign.";
     const QString number = "Please enter a number.";
     const std::pair<QString, QString> cases[] = {
-        {"PID", "600"},         {"PID", "255"},      {"Gauge Minimum", "fast"},
-        {"Multiplier", "1e39"}, {"Offset", ""},      {"Format", "%s"},
-        {"Format", "%.1f%n"},   {"Format", "%f %f"}, {"Format", "%999.1f"},
+        {"PID", "600"},         {"PID", "255"},   {"Gauge Minimum", "fast"},
+        {"Multiplier", "1e39"}, {"Format", "%s"}, {"Format", "%.1f%n"},
     };
     ModalCloser closer;
     for (const auto& [label, text] : cases) {
