@@ -123,9 +123,9 @@ inline std::vector<AnyPanelRecord> SampleOtherKinds() {
     messages.messageLines = 99;
     messages.filterPid = 510;
     messages.limitToFilter = true;
-    return {Placed(tires),    Placed(messages),  Placed(PanelRecord()),
-            Placed(multibar), Placed(histogram), Placed(transmission),
-            Placed(text),     Placed(picture),   Placed(ClockRecord())};
+    return {Placed(PanelRecord()), Placed(multibar), Placed(histogram),
+            Placed(transmission),  Placed(text),     Placed(picture),
+            Placed(ClockRecord()), Placed(tires),    Placed(messages)};
 }
 
 // The States letters of a panel record's fields, in file order.

@@ -98,6 +98,7 @@ TEST_P(TiresWithEmulator, ASensorLearntInTheDialogShowsInATireGaugeAndALowTireRa
             [&] { return values.GetValue(DerivedNumbers::kTireWarning) == 2.0; }, 8000));
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return TextCapture::WrittenBy(gauge).value(0) == "60"; }, 2000));
+        EXPECT_TRUE(gauge.accessibleName().contains("Sensor 6, 60 PSI"));
         frame.close();
     }
     box.Stop();

@@ -1,6 +1,7 @@
 #include "ui/panels/MessageBoxPanel.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include "core/alarms/MessageTable.h"
 #include "core/app/Screen.h"
@@ -58,29 +59,43 @@ void MessageBoxPanel::Tick() {
     }
 }
 
+std::vector<const TextMessage*> MessageBoxPanel::Shown() const {
+    std::vector<const TextMessage*> shown;
+    for (const TextMessage& message : host.Messages().Messages()) {
+        if (static_cast<int>(shown.size()) == record.Lines()) {
+            break;
+        }
+        if (message.IsActive() && (!record.limitToFilter || message.pid == record.filterPid)) {
+            shown.push_back(&message);
+        }
+    }
+    return shown;
+}
+
+QString MessageBoxPanel::Reading() const {
+    QStringList texts;
+    for (const TextMessage* message : Shown()) {
+        texts << QString::fromLatin1(message->text.c_str());
+    }
+    return texts.isEmpty() ? Panel::Reading() : texts.join("; ");
+}
+
 void MessageBoxPanel::Paint(QPainter& painter) {
     Panel::Paint(painter);
-    const int lines = record.Lines();
-    const int lineHeight = height() / lines;
+    const int lineHeight = height() / record.Lines();
     QFont font("Arial");
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Black);
     font.setPixelSize(std::max(1, lineHeight));
     painter.setFont(font);
     painter.setPen(ToQColor(host.PanelTextColor()));
-    int shown = 0;
-    for (const TextMessage& message : host.Messages().Messages()) {
-        if (shown == lines) {
-            break;
-        }
-        if (!message.IsActive() || (record.limitToFilter && message.pid != record.filterPid)) {
-            continue;
-        }
-        const QRect line(0, shown * lineHeight, width(), lineHeight);
-        painter.fillRect(line, ToQColor(message.color));
+    int top = 0;
+    for (const TextMessage* message : Shown()) {
+        const QRect line(0, top, width(), lineHeight);
+        painter.fillRect(line, ToQColor(message->color));
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                         QString::fromLatin1(message.text.c_str()));
-        ++shown;
+                         QString::fromLatin1(message->text.c_str()));
+        top += lineHeight;
     }
 }
 

@@ -2,15 +2,19 @@
 
 #include <QTimer>
 #include <cstdint>
+#include <vector>
 
 #include "core/panels/MessageBoxRecord.h"
 #include "ui/panels/Panel.h"
 
 namespace rovik {
 
+class TextMessage;
+
 // Shows the active text messages one to a line, each on its own colour, the first ones in
 // the list's order when there are more than lines; or only those of one parameter. It looks
 // every 300 ms whether that changed, for its first few looks repainting anyway.
+
 class MessageBoxPanel : public Panel {
     Q_OBJECT
 public:
@@ -18,6 +22,7 @@ public:
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
+    QString Reading() const override;
 
 protected:
     void Paint(QPainter& painter) override;
@@ -25,6 +30,8 @@ protected:
 private:
     void Tick();
     float FilterValue() const;
+    // The messages on show, top line first.
+    std::vector<const TextMessage*> Shown() const;
 
     MessageBoxRecord record;
     QTimer timer;

@@ -1,6 +1,7 @@
 #include "ui/panels/TireGaugePanel.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include "core/app/Screen.h"
 #include "core/tires/TireLayoutFile.h"
@@ -91,6 +92,17 @@ void TireGaugePanel::ReadLayout() {
     } else if (layout.AxlesUsed() > 0) {
         rows = layout.AxlesUsed();
     }
+}
+
+QString TireGaugePanel::Reading() const {
+    QStringList readings;
+    for (std::size_t position = 0; position < TireLayout::kPositions; ++position) {
+        if (const std::uint8_t number = layout.sensors[position]; number != TireLayout::kNone) {
+            readings << QString::asprintf("Sensor %d, %.0f PSI", number,
+                                          static_cast<double>(SensorAt(position).pressure));
+        }
+    }
+    return readings.isEmpty() ? Panel::Reading() : readings.join("; ");
 }
 
 void TireGaugePanel::Paint(QPainter& painter) {

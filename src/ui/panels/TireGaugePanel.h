@@ -25,6 +25,7 @@ public:
 
     void WriteRecord(Screen& screen) const override;
     void ShowProperties() override;
+    QString Reading() const override;
 
 protected:
     void Paint(QPainter& painter) override;

@@ -58,6 +58,7 @@ TEST_F(MessageBoxPanelTest, ShowsTheFirstActiveMessagesInListOrderOnTheirColours
                Message("Cruise", 85, Rgb(0, 0, 255)), Message("Hot", 110, Rgb(255, 255, 0))},
               {two, filtered});
     EXPECT_EQ(Painted(PanelAt(0), 2), (QStringList{"Overspeed", "Cruise", "#ff0000", "#0000ff"}));
+    EXPECT_EQ(PanelAt(0).accessibleName(), "Overspeed; Cruise");
     // Only the messages of the filter's parameter; the lines left show the background.
     const QString background = QColor(Qt::white).name();
     EXPECT_EQ(Painted(PanelAt(1), 3), (QStringList{"Hot", "#ffff00", background, background}));

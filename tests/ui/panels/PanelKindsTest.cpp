@@ -177,6 +177,8 @@ TEST_F(PanelKindsTest, AScreenOfEveryKindSaysWhatItShowsAndIsSavedAsItWasRead) {
         {"Text", "Fleet 7"},
         {"Picture", "logo.bmp"},
         {"Clock", "^1?[0-9]:[0-5][0-9]$"},
+        {"Tire Gauge", "Tire Gauge"},
+        {"Message Box", "Message Box"},
         {"Simple Gauge", engine},
     };
     for (std::size_t i = 0; i < std::size(kindAndReading); ++i) {
