@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 #include <cmath>
-#include <deque>
-#include <random>
-#include <vector>
 
 #include "SteppedCurve.h"
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
 #include "core/link/LiveValues.h"
-#include "core/params/EngineCurve.h"
-#include "core/params/PeakTracker.h"
-#include "core/tires/TireMonitor.h"
-#include "core/tires/TireSensor.h"
 #include "core/values/DerivedNumbers.h"
 #include "core/values/PreferredSourceTable.h"
 
@@ -49,7 +41,6 @@ struct DerivedValuesTest : ::testing::Test {
     }
     LiveValues link{"/RovikDerivedTest-" + std::to_string(::getpid())};
 };
-
 }  // namespace
 
 // How the live values read their store: preferred slots, redirections and ageing.
@@ -221,118 +212,4 @@ TEST_F(DerivedValuesTest, HorsepowerAndTorqueFollowTheCurveAndTheLoad) {
     EXPECT_FALSE(link.Derived().LoadEngineCurve(folder.File("pipe.eng")));
     Engine(190, 2250.0f);
     EXPECT_DOUBLE_EQ(link.GetValue(D::kHorsepower), 0.8 * 205);
-}
-
-TEST(EngineCurve, AShortFileReplacesOnlyWhatItHoldsAndEqualSpeedsNeverDivideByZero) {
-    EngineCurve curve;
-    std::vector<std::uint8_t> stepped = SteppedCurve();
-    curve.Overwrite(stepped.data(), stepped.size());
-    // Speeds 1000 and 1000; the odd byte replaces only the low half of the third speed.
-    const std::uint8_t bytes[] = {0xE8, 0x03, 0xE8, 0x03, 0x00};
-    curve.Overwrite(bytes, sizeof bytes);
-    EXPECT_EQ(curve.Speed(0), 1000);
-    EXPECT_EQ(curve.Speed(1), 1000);
-    EXPECT_EQ(curve.Speed(2), 1400 & 0xFF00);
-    EXPECT_EQ(curve.Speed(3), 1500);
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1000.0), 100.0);
-    EXPECT_DOUBLE_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 1100.0),
-                     110.0 + 100.0 * 10.0 / 280.0);
-}
-
-TEST(EngineCurve, TheSuppliedEngineFileIsAPlausibleTwoHundredFiftyHorsepowerCurve) {
-    EngineCurve curve;
-    ASSERT_TRUE(curve.Load(ROVIK_SUPPLIED_DIR "/Caterpillar 3126 250"));
-    for (std::size_t point = 1; point < EngineCurve::kPoints; ++point) {
-        EXPECT_GT(curve.Speed(point), curve.Speed(point - 1));
-    }
-    EXPECT_EQ(curve.CurveValue(EngineCurve::Column::Horsepower, 2200.0), 250.0);
-    for (double rpm = 1200.0; rpm < 2300.0; rpm += 50.0) {
-        double torque = curve.CurveValue(EngineCurve::Column::Torque, rpm);
-        double horsepower = curve.CurveValue(EngineCurve::Column::Horsepower, rpm);
-        EXPECT_NEAR(horsepower, torque * rpm / 5252.0, 3.0) << rpm;
-    }
-}
-
-TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
-    const std::pair<std::vector<std::uint8_t>, std::uint8_t> cases[] = {
-        {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
-    for (const auto& [some, level] : cases) {
-        TireMonitor::Statuses statuses;
-        statuses.fill(TireSensor::kNoSensorAssigned);
-        std::copy(some.begin(), some.end(), statuses.begin());
-        EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
-    }
-}
-
-namespace {
-constexpr float kLimit = 999.9f;
-
-// The largest value fed within the window, found by looking at every one of them.
-struct BruteForceMaximum {
-    explicit BruteForceMaximum(std::uint32_t windowPasses) : window(windowPasses) {}
-    void Feed(float value, std::uint32_t time) { seen.emplace_back(time, value); }
-    float At(std::uint32_t now) {
-        while (!seen.empty() && std::uint64_t{seen.front().first} + window < now) {
-            seen.pop_front();
-        }
-        float largest = PeakTracker::kNothingSeen;
-        for (const auto& [time, value] : seen) {
-            largest = std::max(largest, value);
-        }
-        return largest;
-    }
-    std::uint32_t window;
-    std::deque<std::pair<std::uint32_t, float>> seen;
-};
-}  // namespace
-
-TEST(PeakTracker, AgreesWithABruteForceWindowMaximumOverRandomInput) {
-    std::mt19937 random(1234);
-    std::uniform_real_distribution<float> reading(0.0f, 1100.0f);
-    EXPECT_EQ(PeakTracker().Reading(), PeakTracker::kNothingSeen);
-    for (auto [capacity, window] : {std::pair{PeakTracker::kCapacity, PeakTracker::kWindow},
-                                    std::pair<std::uint16_t, std::uint32_t>{64, 200}}) {
-        PeakTracker tracker(capacity, window);
-        BruteForceMaximum expected(window);
-        for (std::uint32_t time = 1; time <= 4 * window; ++time) {
-            float value = reading(random);
-            tracker.Update(value, time, kLimit);
-            // A reading above the limit is ignored entirely, expiry included.
-            if (value > kLimit) {
-                continue;
-            }
-            expected.Feed(value, time);
-            if (time % 7 == 0 || window < 1000) {
-                ASSERT_EQ(tracker.Reading(), expected.At(time)) << "time " << time;
-            }
-        }
-    }
-}
-
-TEST(PeakTracker, AFullRingDropsNewCandidatesUntilTheNewestHasExpired) {
-    auto filled = [] {
-        PeakTracker tracker(4, 100);
-        for (std::uint32_t time = 1; time <= 4; ++time) {
-            tracker.Update(50.0f - static_cast<float>(time), time, kLimit);
-        }
-        return tracker;
-    };
-    PeakTracker tracker = filled();
-    EXPECT_EQ(tracker.Reading(), 49.0f);
-    // No room for a fifth candidate: once the older ones leave the window, the reading
-    // passes over it although it is still within the window.
-    tracker.Update(40.0f, 5, kLimit);
-    tracker.Update(10.0f, 104, kLimit);
-    EXPECT_EQ(tracker.Reading(), 46.0f);
-    tracker.Update(10.0f, 105, kLimit);
-    EXPECT_EQ(tracker.Reading(), 10.0f);
-
-    // After a whole window of readings above the limit every candidate has expired; a new
-    // value replaces the newest one and becomes the reading.
-    PeakTracker idle = filled();
-    for (std::uint32_t time = 5; time < 300; ++time) {
-        idle.Update(2000.0f, time, kLimit);
-    }
-    idle.Update(10.0f, 300, kLimit);
-    EXPECT_EQ(idle.Reading(), 10.0f);
 }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/alarms/MessageTable.h"
+#include "core/alarms/TextMessage.h"
 
 using namespace rovik;
 
@@ -68,15 +68,3 @@ TEST_P(MessageConditions, HoldAtTheirEdges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, MessageConditions, testing::ValuesIn(kCases), Named);
-
-TEST(MessageTable, CountsEachChangeOfWhatThePanelsShow) {
-    MessageTable table("unused");
-    table.AddFront(TextMessage()).triggerType = TextMessage::kOver;
-    const std::uint64_t added = table.Changes();
-    for (float value : {200.0f, 200.0f, -1.0f}) {
-        table.Pass([value](unsigned) { return std::optional<float>(value); });
-    }
-    EXPECT_EQ(table.Changes(), added + 2);
-    table.Remove(table.Messages().front());
-    EXPECT_EQ(table.Changes(), added + 3);
-}

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/tires/TireMonitor.h"
-#include "core/tires/TireReceiverWatch.h"
 #include "support/MessageBytes.h"
 
 using namespace rovik;
@@ -152,27 +153,13 @@ TEST_F(TireMonitorTest, MalformedFramesAreCountedButChangeNoSensor) {
     EXPECT_EQ(monitor.Sensor(1).pressure, 0.0f);
 }
 
-TEST(TireSensor, StatusLinesOfEveryStatus) {
-    TireSensor sensor{2, 123.4f, 187.6f, 100, 234, 99.6f, 0, 12, 0};
-    EXPECT_EQ(sensor.StatusLine(15),
-              "15  CAUTION   123 PSI   188 Deg  [100 Pct  234 Cnt  100 PSI] 12");
-    const std::pair<std::uint8_t, std::string> others[] = {
-        {3, " 3  ALARM     123 PSI   188 Deg  [100 Pct  234 Cnt  100 PSI] 12"},
-        {0, " 3  No Sensor Report"},
-        {255, " 3  No Sensor Assigned"},
-        {4, " 3  Rovik Program Error"}};
-    for (const auto& [status, line] : others) {
-        sensor.status = status;
-        EXPECT_EQ(sensor.StatusLine(3), line);
+TEST(TireMonitor, WarningIsTheWorstStatusWithNoReportBelowCaution) {
+    const std::pair<std::vector<std::uint8_t>, std::uint8_t> cases[] = {
+        {{}, 1}, {{1, 0, 1}, 0}, {{0, 2, 0}, 2}, {{3, 2, 0}, 3}, {{2, 3}, 3}};
+    for (const auto& [some, level] : cases) {
+        TireMonitor::Statuses statuses;
+        statuses.fill(TireSensor::kNoSensorAssigned);
+        std::copy(some.begin(), some.end(), statuses.begin());
+        EXPECT_EQ(TireMonitor::WarningLevel(statuses), level) << some.size() << " sensors";
     }
-}
-
-// Each tick's state by its first letter: heard at the second tick, silent from the third.
-TEST(TireReceiverWatch, DisconnectedUntilHeardThenAnErrorAfterTenSilentTicks) {
-    TireReceiverWatch watch;
-    std::string seen;
-    for (std::uint32_t count : {0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4}) {
-        seen += watch.Update(count)[0];
-    }
-    EXPECT_EQ(seen, "DOOOOOOOOOOOEO");
 }
