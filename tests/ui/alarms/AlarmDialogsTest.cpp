@@ -64,10 +64,6 @@ TEST(AlarmsDialog, KeepsPidOrderRefusesANonNumberAndWillNotDeleteASoundingAlarm)
     AlarmsDialog dialog(alarms, *kParameters, player);
     ShowActive(dialog);
     EXPECT_EQ(Rows(dialog), (QStringList{"OIL PRESSURE|oil.wav", "BATTERY|low.wav"}));
-    EXPECT_FALSE(ButtonNamed(dialog, "&Delete").isEnabled());
-    ListOf(dialog).setFocus();
-    EXPECT_EQ(MessagesFrom([&] { QTest::keyClick(&ListOf(dialog), Qt::Key_Delete); }),
-              "Please select an alarm to delete.");
 
     AnswerNext<SoundEffectDialog>([](SoundEffectDialog& effect) {
         ClickEntry(ListOf(effect), "COOLANT");
@@ -95,7 +91,7 @@ TEST(AlarmsDialog, KeepsPidOrderRefusesANonNumberAndWillNotDeleteASoundingAlarm)
     EXPECT_EQ(alarms.Alarms().size(), 2u);
 }
 
-TEST(MessagesDialog, KeepsTheTextsInByteOrderThroughAnEditAndADelete) {
+TEST(MessagesDialog, KeepsTheTextsInByteOrderThroughAnEdit) {
     MessageTable messages("unused");
     TextMessage low;
     low.text = "alpha";
@@ -117,11 +113,6 @@ TEST(MessagesDialog, KeepsTheTextsInByteOrderThroughAnEditAndADelete) {
     ClickButton(dialog, "&Edit");
     EXPECT_EQ(Rows(dialog), (QStringList{"OIL PRESSURE|alpha", "BATTERY|beta"}));
     EXPECT_EQ(messages.Messages().back().triggerType, TextMessage::kBitZero);
-
-    EXPECT_EQ(MessageFrom(dialog, "&Delete"), "");
-    EXPECT_EQ(Rows(dialog), QStringList{"OIL PRESSURE|alpha"});
-    EXPECT_EQ(SelectedEntries(ListOf(dialog)), QStringList{"OIL PRESSURE"});
-    EXPECT_EQ(messages.Messages().size(), 1u);
 }
 
 TEST(QtSoundPlayer, RefusesAtOnceWhatIsNoWaveFileOfAnAlarmsSizeAndNeverBlocks) {

@@ -98,12 +98,7 @@ TEST_F(CommunicationSettingsDialogTest, AMissingPortShowsPcPortFailureAndTheDevi
                            .arg(kMissingPort));
 }
 
-TEST_F(CommunicationSettingsDialogTest, TheAdvancedPropertiesNeedTheUsbBoxAndKeepTheirDelay) {
-    {
-        ModalCloser closer;
-        Click(dialog, "Advanced USB VXB Properties");
-        EXPECT_EQ(closer.messages, QStringList{"USB VXB Required for this feature."});
-    }
+TEST_F(CommunicationSettingsDialogTest, TheAdvancedPropertiesKeepTheirDelay) {
     Click(dialog, "VX101 USB");
     AnswerNext<AdvancedVxbDialog>([](AdvancedVxbDialog& advanced) {
         Labelled<QSpinBox>(advanced, "USB Tx Delay").setValue(30);

