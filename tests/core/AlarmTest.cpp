@@ -19,18 +19,14 @@ const Case kCases[] = {
     {"OnceOnlySoundsAtEachCrossing", Alarm::kOver, Alarm::kOnceOnly, "HHHLH", "", "S...S"},
     {"ATenthOrLessIsNoReading", Alarm::kUnder, Alarm::kRepeatContinuously, "TZL", "", "..S"},
     {"OverIsStrict", Alarm::kOver, Alarm::kRepeatContinuously, "EH", "", ".S"},
-    {"UnderIsStrict", Alarm::kUnder, Alarm::kRepeatContinuously, "EL", "", ".S"},
     {"AnUnknownDirectionNeverSounds", 2, Alarm::kRepeatContinuously, "HL", "", ".."},
     {"AParameterLeftTheTableIsSilent", Alarm::kUnder, Alarm::kRepeatContinuously, "--", "", ".."},
     {"Every15Seconds", Alarm::kOver, Alarm::kEvery15Seconds, std::string(32, 'H'), "",
      "S" + std::string(14, '.') + "S" + std::string(14, '.') + "S."},
     {"Every15SecondsAgainAtACrossing", Alarm::kOver, Alarm::kEvery15Seconds, "HHLH", "", "S..S"},
-    {"EveryMinute", Alarm::kOver, Alarm::kEveryMinute, std::string(62, 'H'), "",
-     "S" + std::string(59, '.') + "S."},
     {"ContinuouslyAsThePlayerLets", Alarm::kOver, Alarm::kRepeatContinuously, "HHHH", ".b", "S.SS"},
     {"ContinuousDropsAWaitingSound", Alarm::kOver, Alarm::kRepeatContinuously, "HLL", "b", "..."},
     {"OnceOnlyPlaysAWaitingSoundLater", Alarm::kOver, Alarm::kOnceOnly, "HLL", "bb", "..S"},
-    {"EveryMinutePlaysAWaitingSoundLater", Alarm::kOver, Alarm::kEveryMinute, "HL", "b", ".S"},
 };
 
 class AlarmModes : public testing::TestWithParam<Case> {};

@@ -70,16 +70,6 @@ TEST_F(DataLoggerTest, AStoppedEngineHoldsTheClockUnlessTheLogRunsWithTheEngineO
     EXPECT_EQ(After(10), kHeader + kLine + "14,5,9,55.0,0.0,\r\n");
 }
 
-// A damaged settings file's interval of 0 counts as one second.
-TEST_F(DataLoggerTest, TimeSavedUnderALongerIntervalIsNotPaidOutAsABurstOfLines) {
-    settings.interval = 60;
-    logger.Start();
-    After(500);
-    settings.interval = 0;
-    EXPECT_EQ(After(1), kHeader + kLine);
-    EXPECT_EQ(After(9), kHeader + kLine);
-}
-
 // Not the table's fallback parameter under the wrong heading; the link's own engine speed
 // still tells whether the engine runs.
 TEST_F(DataLoggerTest, AColumnWhosePidTheTableLacksIsLeftEmpty) {

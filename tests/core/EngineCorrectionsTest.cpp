@@ -79,14 +79,10 @@ TEST(EngineCorrections, SettingsAndTheLinkTakeTheWindowTheOdometerAndTheSwitches
     EngineCorrections corrections = EngineCorrections::Current(table, settings);
     EXPECT_EQ(corrections.rollingMpgBufferSize, 150u);
     corrections.rollingMpgBufferSize = 300;
-    corrections.requestFuelmeter = true;
-    corrections.requestOdometer = true;
     corrections.odometerPid = 244;
     corrections.Apply(table, settings, &link.Derived());
     EXPECT_EQ(settings.rollingMpgBufferSize, 300u);
     EXPECT_EQ(link.Derived().AverageWindow(), 300u);
-    EXPECT_TRUE(settings.requestFuelmeter);
-    EXPECT_TRUE(settings.requestOdometer);
 
     // The windows now seed from the alternative odometer.
     link.Store().StoreValue(kEngineSlot, 250, 100.0f);

@@ -13,38 +13,25 @@ NameOf SubsystemOf(std::uint8_t mid) {
     return [mid](std::uint32_t sid) { return FaultNames::Subsystem(mid, sid); };
 }
 
-// How many codes from first to last have a name of their own; every text, named or not,
-// must fill its column exactly.
-std::size_t NamedIn(std::uint32_t first, std::uint32_t last, const NameOf& name,
-                    std::size_t width = FaultNames::kComponentWidth) {
-    const std::string unknown = name(0xFFFFFFFF);
-    std::size_t named = 0;
+// Every text, named or not, must fill its column exactly, or the history's columns slip.
+void FillTheirColumn(std::uint32_t first, std::uint32_t last, const NameOf& name,
+                     std::size_t width = FaultNames::kComponentWidth) {
     std::uint32_t misfits = 0;
     for (std::uint64_t code = first; code <= last; ++code) {
-        const std::string text = name(static_cast<std::uint32_t>(code));
-        named += text != unknown;
-        misfits += text.size() != width;
+        misfits += name(static_cast<std::uint32_t>(code)).size() != width;
     }
     EXPECT_EQ(misfits, 0u) << "texts not " << width << " wide in " << first << ".." << last;
-    return named;
 }
 }  // namespace
 
-// The counts pin where each table starts and ends; the names at the edges show that a code
-// is looked up in the right table, and that an SPN above 16 bits never wraps onto a name.
+// The names at the edges show that a code is looked up in the right table, and that an SPN
+// above 16 bits never wraps onto a name.
 TEST(FaultNames, EachCodeIsLookedUpInItsOwnTableAndFillsItsColumn) {
     const NameOf component = FaultNames::Component;
-    EXPECT_EQ(NamedIn(0, 255, component), 224u);
-    EXPECT_EQ(NamedIn(256, 511, component), 51u);
-    EXPECT_EQ(NamedIn(512, 65535, component), 133u);
-    EXPECT_EQ(NamedIn(65536, 524287, component), 0u);
-    EXPECT_EQ(NamedIn(0, 255, FaultNames::FailureMode, FaultNames::kModeWidth), 20u);
-    const std::pair<std::uint8_t, std::size_t> own[] = {{128, 135}, {130, 61}, {136, 80},
-                                                        {139, 80},  {0, 0},    {129, 0}};
-    for (auto [mid, count] : own) {
-        SCOPED_TRACE(::testing::Message() << "MID " << int(mid));
-        EXPECT_EQ(NamedIn(0, 215, SubsystemOf(mid)), count);
-        EXPECT_EQ(NamedIn(216, 511, SubsystemOf(mid)), 38u) << "the ones common to all";
+    FillTheirColumn(0, 524287, component);
+    FillTheirColumn(0, 255, FaultNames::FailureMode, FaultNames::kModeWidth);
+    for (std::uint8_t mid : {128, 130, 136, 139, 0, 129}) {
+        FillTheirColumn(0, 511, SubsystemOf(mid));
     }
     struct Spot {
         NameOf name;

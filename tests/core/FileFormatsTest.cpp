@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,31 +7,12 @@
 #include "FileFormats.h"
 #include "TempFolder.h"
 #include "core/io/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 
 using namespace rovik;
 using namespace rovik::test;
 
 namespace {
-// Lowers the size any file of this process may reach, so a write fails part way as on a
-// full disk, even for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : oldHandler(signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, oldHandler);
-    }
-
-private:
-    sighandler_t oldHandler;
-    rlimit saved{};
-};
-
 // Without the temporary file and the flush to disk of the program's writes: a test writes
 // hundreds of cut files.
 void Put(const std::string& path, const Bytes& bytes) {

@@ -16,10 +16,5 @@ TEST(HistogramImage, PlotsFromTheFootAtTheMinimumToTheTopAtTheMaximum) {
     }
     Parameter empty;
     empty.gaugeMinimum = empty.gaugeMaximum = 40;
-    Parameter reversed;
-    reversed.gaugeMinimum = 90;
-    reversed.gaugeMaximum = 0;
-    for (const Parameter& scale : {empty, reversed}) {
-        EXPECT_FALSE(HistogramImage::RowFor(scale, 45));
-    }
+    EXPECT_FALSE(HistogramImage::RowFor(empty, 45));
 }

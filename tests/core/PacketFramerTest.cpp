@@ -52,8 +52,6 @@ const Case kCases[] = {
      Frame({128, 84, 100}) + "\xFF" + kNext, 0, kEngineSlot, 84, 0, 0.0f},
     {"a bad checksum", kBinary, Text(Spoiled(kSpeed55)) + "\xFF\xFF\xFF\xFF" + kNext, 0,
      kEngineSlot, 84, 0, 0.0f},
-    {"a MID the program does not read", kBinary, Frame({140, 84, 110}) + kNext, 0, kEngineSlot, 84,
-     0, 0.0f},
     {"a frame that fills the buffer overruns; the one after the rest of it is read", kBinary,
      std::string(300, '\x11') + kFrame55 + Frame(kSpeed60) + kNext, 300, kEngineSlot, 84, 1, 60.0f,
      true},

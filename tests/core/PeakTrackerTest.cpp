@@ -52,31 +52,3 @@ TEST(PeakTracker, AgreesWithABruteForceWindowMaximumOverRandomInput) {
         }
     }
 }
-
-TEST(PeakTracker, AFullRingDropsNewCandidatesUntilTheNewestHasExpired) {
-    auto filled = [] {
-        PeakTracker tracker(4, 100);
-        for (std::uint32_t time = 1; time <= 4; ++time) {
-            tracker.Update(50.0f - static_cast<float>(time), time, kLimit);
-        }
-        return tracker;
-    };
-    PeakTracker tracker = filled();
-    EXPECT_EQ(tracker.Reading(), 49.0f);
-    // No room for a fifth candidate: once the older ones leave the window, the reading
-    // passes over it although it is still within the window.
-    tracker.Update(40.0f, 5, kLimit);
-    tracker.Update(10.0f, 104, kLimit);
-    EXPECT_EQ(tracker.Reading(), 46.0f);
-    tracker.Update(10.0f, 105, kLimit);
-    EXPECT_EQ(tracker.Reading(), 10.0f);
-
-    // After a whole window of readings above the limit every candidate has expired; a new
-    // value replaces the newest one and becomes the reading.
-    PeakTracker idle = filled();
-    for (std::uint32_t time = 5; time < 300; ++time) {
-        idle.Update(2000.0f, time, kLimit);
-    }
-    idle.Update(10.0f, 300, kLimit);
-    EXPECT_EQ(idle.Reading(), 10.0f);
-}

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "FileFormats.h"
-#include "TempFolder.h"
 #include "core/io/ByteWriter.h"
 
 using namespace rovik;
@@ -67,10 +66,6 @@ std::vector<Case> Cases() {
         {"stray bytes skipped, records in any order",
          Join({kTextColorRecord, {0x20}, RecordBytes(gauge), {0x20, 0x00}}),
          {{gauge}, "", kTextColor}},
-        {"later wallpaper and colour win",
-         {0xFE, 3,   'a', '.', 'b', 0xFD, 1,    0, 0, 0, 0xFE,
-          5,    'c', 'd', '.', 'e', 'f',  0xFD, 2, 0, 0, 0},
-         {{}, "cd.ef", 2}},
         {"PID 255 cannot be stored and reads as page two",
          RecordBytes(pid255),
          {{page2}, "", kBlack}},
@@ -85,11 +80,6 @@ std::vector<Case> Cases() {
     return cases;
 }
 }  // namespace
-
-TEST(ScreenFile, AMissingFileCannotBeRead) {
-    TempFolder folder;
-    EXPECT_FALSE(ScreenFile::Read(folder.File("DEFAULT.SCR")));
-}
 
 TEST(ScreenFile, ReadsTaggedRecords) {
     for (const Case& c : Cases()) {

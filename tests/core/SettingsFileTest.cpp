@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "FileFormats.h"
-#include "TempFolder.h"
 #include "core/app/SettingsFile.h"
 #include "core/io/ByteWriter.h"
 #include "core/io/PidBytes.h"
@@ -20,12 +19,6 @@ Bytes OlderFile(const Settings& sample, const std::string& version, bool barePor
     return older;
 }
 }  // namespace
-
-TEST(SettingsFile, AMissingFileGivesTheFirstStartValuesAndIsNotMade) {
-    TempFolder folder;
-    EXPECT_EQ(SettingsFile(folder.File("SETTINGS.DAT")).Read(), Settings());
-    EXPECT_FALSE(std::filesystem::exists(folder.File("SETTINGS.DAT")));
-}
 
 // Each version holds the groups of those before it; the fields of later groups keep their
 // defaults, except that files from before engine files name none ('?': empty).
