@@ -76,6 +76,26 @@ TEST_F(PanelTest, DeleteRemovesOnlyTheFocusedPanel) {
     EXPECT_TRUE(Main().Panels().empty());
 }
 
+TEST_F(PanelTest, EnterOpensThePropertiesAndTheEnterThatConfirmsThemDoesNotReopenThem) {
+    Panel* gauge = NewGauge();
+    closer.reset();
+    int opened = 0;
+    AnswerNext<QDialog>([&opened](QDialog& dialog) {
+        ++opened;
+        // The release of the press that opened it, then a press of its own.
+        QTest::keyRelease(dialog.windowHandle(), Qt::Key_Return);
+        QTest::keyPress(dialog.windowHandle(), Qt::Key_Return);
+    });
+    QTest::keyPress(frame.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(opened, 1);
+    // That press's release reaches the panel, which has the focus again.
+    rovik::test::ModalCloser late;
+    QTest::keyRelease(frame.windowHandle(), Qt::Key_Return);
+    Settle();
+    EXPECT_TRUE(late.dialogs.isEmpty());
+    EXPECT_EQ(Main().SelectedPanel(), gauge);
+}
+
 namespace {
 // A panel kind, read from a screen file, and the title of its properties dialog.
 struct PropertiesCase {

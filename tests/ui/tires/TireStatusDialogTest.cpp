@@ -59,13 +59,18 @@ TEST_F(TireStatusDialogTest, LearnAndClearActOnTheSelectedSensorAndSayWhatTheyDi
     EXPECT_EQ(sent.at(3), (Bytes{182, 254, 166, 1, 3, 0, 0, 0, 255, 255, 255, 0, 255, 255, 0}));
 }
 
-// A wheel layout as TIRES.DAT holds it, a byte a position, 'X' where no sensor is.
+// Each wheel layout as TIRES.DAT holds it, a byte a position, 'X' where no sensor is.
 TEST_F(TireStatusDialogTest, OkKeepsTheGridInTheLayoutFileAndOtherClosesKeepNothing) {
-    {
+    const std::pair<const char*, QByteArray> layouts[] = {
+        {"&6 Wheel", QByteArray("\0XX\1\2\3\4\5XXXXXXXXXXXX", 20)},
+        {"&8 Wheel", QByteArray("\0XX\1\2\3\4\5\7XX\10XXXXXXXX", 20)},
+        {"6+&4 Wheels", QByteArray("\0XX\1\2\3\4\5X\6\7XX\10\11XXXXX", 20)},
+        {"8+4 &Wheels", QByteArray("\0XX\1\2\3\4\5\7XX\10X\11\12XX\13\14X", 20)}};
+    for (const auto& [button, bytes] : layouts) {
         TireStatusDialog dialog(tires, Path());
-        ButtonNamed(dialog, "8+4 &Wheels").click();
+        ButtonNamed(dialog, button).click();
         dialog.accept();
-        EXPECT_EQ(Kept(), QByteArray("\0XX\1\2\3\4\5\7XX\10X\11\12XX\13\14X", 20));
+        EXPECT_EQ(Kept(), bytes) << button;
     }
     TireStatusDialog edited(tires, Path());
     auto* grid = edited.findChild<QTableWidget*>();
