@@ -7,8 +7,8 @@
 #include "core/panels/ClockRecord.h"
 #include "core/panels/ColorRef.h"
 #include "core/panels/HistogramRecord.h"
-#include "core/panels/MultibarRecord.h"
 #include "core/panels/MessageBoxRecord.h"
+#include "core/panels/MultibarRecord.h"
 #include "core/panels/OdometerRecord.h"
 #include "core/panels/PanelRecord.h"
 #include "core/panels/PictureRecord.h"
@@ -16,8 +16,8 @@
 #include "core/panels/SimpleGaugeRecord.h"
 #include "core/panels/TankMinderRecord.h"
 #include "core/panels/TextPanelRecord.h"
-#include "core/panels/TransmissionRecord.h"
 #include "core/panels/TireGaugeRecord.h"
+#include "core/panels/TransmissionRecord.h"
 
 namespace rovik {
 

@@ -2,8 +2,8 @@
 
 #include "ui/panels/ClockPanel.h"
 #include "ui/panels/HistogramPanel.h"
-#include "ui/panels/MultibarPanel.h"
 #include "ui/panels/MessageBoxPanel.h"
+#include "ui/panels/MultibarPanel.h"
 #include "ui/panels/OdometerPanel.h"
 #include "ui/panels/RBmpPanel.h"
 #include "ui/panels/ScanGauge.h"
