@@ -1,11 +1,7 @@
 #include "ui/alarms/AlarmsDialog.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/alarms/AlarmTable.h"
 #include "core/params/ParameterTable.h"
@@ -26,42 +22,14 @@ QString FileName(const std::string& path) {
 
 AlarmsDialog::AlarmsDialog(AlarmTable& alarms, const ParameterTable& parameters,
                            SoundPlayer& player, QWidget* parent)
-    : QDialog(parent),
+    : RecordListDialog(tr("Audible Alarms"), tr("Alarms"), parent),
       alarms(alarms),
       parameters(parameters),
-      player(player),
-      list(new RecordList(tr("Alarms"))),
-      editButton(new QPushButton(tr("&Edit"))),
-      deleteButton(new QPushButton(tr("&Delete"))) {
-    setWindowTitle(tr("Audible Alarms"));
-    auto* add = new QPushButton(tr("&Add"));
-    for (QPushButton* button : {add, editButton, deleteButton}) {
-        button->setAutoDefault(false);
-    }
-    connect(add, &QPushButton::clicked, this, &AlarmsDialog::Add);
-    connect(editButton, &QPushButton::clicked, this, &AlarmsDialog::Edit);
-    connect(deleteButton, &QPushButton::clicked, this, &AlarmsDialog::Delete);
-    connect(list, &RecordList::deletePressed, this, &AlarmsDialog::Delete);
-    connect(list, &QListWidget::itemDoubleClicked, this, &AlarmsDialog::Edit);
-    connect(list, &QListWidget::itemSelectionChanged, this, &AlarmsDialog::EnableButtons);
-    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok);
-    connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(add);
-    side->addWidget(editButton);
-    side->addWidget(deleteButton);
-    side->addStretch();
-    side->addWidget(ok);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list);
-    layout->addLayout(side);
-
+      player(player) {
     for (Alarm& alarm : alarms.Alarms()) {
         Insert(alarm);
     }
-    list->clearSelection();
-    EnableButtons();
+    Filled();
 }
 
 void AlarmsDialog::Insert(Alarm& alarm) {
@@ -69,12 +37,6 @@ void AlarmsDialog::Insert(Alarm& alarm) {
                  [&alarm](const void* existing) {
                      return static_cast<const Alarm*>(existing)->pid >= alarm.pid;
                  });
-}
-
-void AlarmsDialog::EnableButtons() {
-    const bool selected = list->SelectedRecord() != nullptr;
-    editButton->setEnabled(selected);
-    deleteButton->setEnabled(selected);
 }
 
 void AlarmsDialog::Add() {

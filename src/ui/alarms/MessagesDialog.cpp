@@ -1,11 +1,7 @@
 #include "ui/alarms/MessagesDialog.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/alarms/MessageTable.h"
 #include "core/params/ParameterTable.h"
@@ -30,41 +26,13 @@ TextMessage BlankMessage() {
 
 MessagesDialog::MessagesDialog(MessageTable& messages, const ParameterTable& parameters,
                                QWidget* parent)
-    : QDialog(parent),
+    : RecordListDialog(tr("Text Message Configuration"), tr("Messages"), parent),
       messages(messages),
-      parameters(parameters),
-      list(new RecordList(tr("Messages"))),
-      editButton(new QPushButton(tr("&Edit"))),
-      deleteButton(new QPushButton(tr("&Delete"))) {
-    setWindowTitle(tr("Text Message Configuration"));
-    auto* add = new QPushButton(tr("&Add"));
-    for (QPushButton* button : {add, editButton, deleteButton}) {
-        button->setAutoDefault(false);
-    }
-    connect(add, &QPushButton::clicked, this, &MessagesDialog::Add);
-    connect(editButton, &QPushButton::clicked, this, &MessagesDialog::Edit);
-    connect(deleteButton, &QPushButton::clicked, this, &MessagesDialog::Delete);
-    connect(list, &RecordList::deletePressed, this, &MessagesDialog::Delete);
-    connect(list, &QListWidget::itemDoubleClicked, this, &MessagesDialog::Edit);
-    connect(list, &QListWidget::itemSelectionChanged, this, &MessagesDialog::EnableButtons);
-    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok);
-    connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(add);
-    side->addWidget(editButton);
-    side->addWidget(deleteButton);
-    side->addStretch();
-    side->addWidget(ok);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list);
-    layout->addLayout(side);
-
+      parameters(parameters) {
     for (TextMessage& message : messages.Messages()) {
         Insert(message);
     }
-    list->clearSelection();
-    EnableButtons();
+    Filled();
 }
 
 void MessagesDialog::Insert(TextMessage& message) {
@@ -73,12 +41,6 @@ void MessagesDialog::Insert(TextMessage& message) {
                  [&message](const void* existing) {
                      return static_cast<const TextMessage*>(existing)->text >= message.text;
                  });
-}
-
-void MessagesDialog::EnableButtons() {
-    const bool selected = list->SelectedRecord() != nullptr;
-    editButton->setEnabled(selected);
-    deleteButton->setEnabled(selected);
 }
 
 void MessagesDialog::Add() {
