@@ -109,6 +109,7 @@ TEST_F(MaintenanceFileTest, ReadsDatesAsLocalTimesAtNoonUnlessTheyGiveATwelveHou
     const Case cases[] = {
         {"03/15/2024", At(2024, 3, 15, 12, 0)},
         {"03/15/2024 12:00AM", At(2024, 3, 15, 0, 0)},
+        {"03/15/2024 12:30PM", At(2024, 3, 15, 12, 30)},
         {"03/15/2024 3:07PM", At(2024, 3, 15, 15, 7)},
         {"02/29/2023", std::nullopt},
         {"03/15/2024 13:00PM", std::nullopt},
@@ -222,7 +223,9 @@ TEST_F(MaintenanceFileTest, TurnsYellowAndRedAFifthOfItsIntervalEitherSideOfTheD
     };
     const Case cases[] = {
         {early, 50000.0, DueStatus::kGreen, DueStatus::kGreen},
+        {At(2024, 10, 29), 50000.0, DueStatus::kGreen, DueStatus::kGreen},
         {At(2024, 10, 29, 12, 0, 1), 50000.0, DueStatus::kYellow, DueStatus::kYellow},
+        {At(2025, 3, 22), 50000.0, DueStatus::kYellow, DueStatus::kYellow},
         {At(2025, 3, 22, 12, 0, 1), 50000.0, DueStatus::kRed, DueStatus::kRed},
         // A time-only item never turns by mileage.
         {early, 59600.0, DueStatus::kGreen, DueStatus::kGreen},

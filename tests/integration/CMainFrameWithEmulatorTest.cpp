@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "Waiting.h"
@@ -178,6 +179,7 @@ TEST_F(WithEmulator, ALogStartedWithTheProgramWritesTheDrivesValuesAndSaysWhenIt
     settings.dataLog = {1, {84, 190}, "drive.txt", false};
     ASSERT_TRUE(SettingsFile().Write(settings));
     RunningProgram program;
+    EXPECT_EQ(program.frame.windowTitle(), "Rovik - Logging drive.txt");
     // The engine at 55 mph and 1450 rpm, twice: a frame is only whole once the next begins.
     const vxbsim::Message engine = {128, 84, 110, 190, 0xA8, 0x16};
     box.Send(vxbsim::BoxEncoder(vxbsim::BoxModel::Vx100).Encode(engine) +
@@ -243,6 +245,7 @@ TEST_F(WithEmulator, TheAdvancedRoundAsksTheUsbBoxInOrderAndShowsItsAnswers) {
     LinkThreads threads(parts.link);
     threads.Start();
     AdvancedVxbDialog dialog(parts.link, parts.box, 1);
+    EXPECT_EQ(dialog.Timer().interval() * BoxPollCycle::kSteps, 6500);
     // The ticks are driven here rather than by the timer, each once the last command left.
     for (int step = 0; step < BoxPollCycle::kSteps; ++step) {
         dialog.Tick();
@@ -275,13 +278,44 @@ TEST_F(WithEmulator, TheSnifferListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
     auto row = [&list](unsigned pid) {
         return list.findItems(QString::asprintf("PID %3u ", pid), Qt::MatchStartsWith).value(0);
     };
-    // The derived numbers by their own names; the brakes send no road speed, so no 7.
+    // In number order, the derived numbers by their own names, the others by their
+    // components', each with its raw value; the brakes send no road speed, so no 7.
     EXPECT_EQ(row(7), nullptr);
-    ASSERT_TRUE(row(13) && row(190));
-    EXPECT_TRUE(row(13)->text().startsWith("PID  13   Transmission Mode (DERIVED)     Undefined"));
-    EXPECT_EQ(row(190)->text(), "PID 190   Engine Speed                    Defined  " +
-                                    QString::asprintf("%9.1f", read.parts.values.GetValue(190)));
-    EXPECT_LT(list.row(row(13)), list.row(row(190)));
+    const std::pair<unsigned, const char*> lines[] = {
+        {13, "PID  13   Transmission Mode (DERIVED)     Undefined"},
+        {190, "PID 190   Engine Speed                    Defined  "},
+        {504, "PID 504   Max Trans Temp (DERIVED)        Undefined"},
+    };
+    int previous = -1;
+    for (const auto& [pid, start] : lines) {
+        ASSERT_NE(row(pid), nullptr) << pid;
+        EXPECT_EQ(row(pid)->text(),
+                  start + QString::asprintf("%9.1f", read.parts.values.GetValue(pid)));
+        EXPECT_GT(list.row(row(pid)), previous);
+        previous = list.row(row(pid));
+    }
+
+    // Each refusal says why, under the same caption.
+    auto toldAfter = [](const std::function<void()>& action) {
+        QString told;
+        AnswerNext<QMessageBox>([&told](QMessageBox& box) {
+            told = box.windowTitle() + ": " + box.text();
+            box.accept();
+        });
+        action();
+        return told;
+    };
+    auto add = [&](unsigned pid) {
+        list.setCurrentItem(row(pid));
+        ClickButton(dialog, "&Add Parameter Definition");
+    };
+    const QString caption = "Automatic PID Definition: ";
+    EXPECT_EQ(toldAfter([&] { ClickButton(dialog, "&Add Parameter Definition"); }),
+              caption + "Please select a PID to add.");
+    EXPECT_EQ(toldAfter([&] { add(190); }), caption + "Parameter is already defined.");
+    EXPECT_EQ(toldAfter([&] { add(117); }),
+              caption + "Automatic definition is not available for this PID.");
+    EXPECT_EQ(table->Size(), 1u);
 
     // As the system sends a double click: a click, then the second press as a double click.
     const QPoint at = list.visualItemRect(row(84)).center();
@@ -293,16 +327,10 @@ TEST_F(WithEmulator, TheSnifferListsWhatTheDriveSendsAndAddsDefinitionsForIt) {
     while (!table->IsFull()) {
         table->Append(std::make_unique<Parameter>());
     }
-    QString told;
-    AnswerNext<QMessageBox>([&told](QMessageBox& box) {
-        told = box.text();
-        box.accept();
-    });
-    list.setCurrentItem(row(100));
-    ClickButton(dialog, "&Add Parameter Definition");
-    EXPECT_EQ(told,
-              "PARAMTRS.DAT keeps at most 255 parameters. Please delete one in the "
-              "Parameter Editor before adding another.");
+    EXPECT_EQ(toldAfter([&] { add(100); }),
+              caption +
+                  "PARAMTRS.DAT keeps at most 255 parameters. Please delete one in the "
+                  "Parameter Editor before adding another.");
 }
 
 // A road speed alarm over 50 mph, two messages above 50 and 5 mph, and two message boxes of

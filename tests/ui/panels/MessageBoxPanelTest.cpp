@@ -31,13 +31,8 @@ struct MessageBoxPanelTest : StartedDashboard {
     // The texts painted, and the colour at the left end of each line, inside the frame a
     // selected panel shows.
     static QStringList Painted(QWidget& panel, int lines) {
-        TextCapture capture(panel.width(), panel.height());
-        panel.render(&capture);
+        QStringList painted = TextCapture::WrittenBy(panel);
         const QImage image = panel.grab().toImage();
-        QStringList painted;
-        for (const TextCapture::Text& text : capture.Texts()) {
-            painted << text.text;
-        }
         for (int line = 0; line < lines; ++line) {
             painted << image.pixelColor(6, panel.height() / lines * line + 6).name();
         }

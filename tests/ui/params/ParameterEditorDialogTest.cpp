@@ -40,6 +40,9 @@ TEST_F(ParameterEditorTest, ChoosingANameStoresTheEditsAndARenamedOneKeepsItsPla
     QTest::keyClick(&Field("Unit"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(table->At(2).highRedLine, 999999.9f);
+
+    ParameterEditorDialog reopened(*table);
+    EXPECT_EQ(Entries(ListOf(reopened)), QStringList({"ENGINE", "ROAD SPEED", "ZZZ"}));
 }
 
 TEST_F(ParameterEditorTest, NewAddsANewGaugeInItsPlaceAndDeleteNeverTakesTheLast) {
