@@ -1,5 +1,8 @@
 #include "ui/alarms/ParameterList.h"
 
+#include <QGroupBox>
+#include <QVBoxLayout>
+
 #include "core/params/ParameterTable.h"
 
 namespace rovik {
@@ -33,6 +36,12 @@ std::optional<std::uint16_t> ParameterList::Pid() const {
         return std::nullopt;
     }
     return parameters.At(static_cast<std::size_t>(row)).pid;
+}
+
+QGroupBox* ParameterList::InGroup() {
+    auto* group = new QGroupBox(tr("&Parameter"));
+    (new QVBoxLayout(group))->addWidget(this);
+    return group;
 }
 
 }  // namespace rovik

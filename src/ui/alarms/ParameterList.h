@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+class QGroupBox;
+
 namespace rovik {
 
 class ParameterTable;
@@ -21,6 +23,8 @@ public:
 
     // The PID of the chosen parameter; none while no parameter is chosen.
     std::optional<std::uint16_t> Pid() const;
+    // The list in its "Parameter" group, as the alarm and message editors show it.
+    QGroupBox* InGroup();
 
 private:
     const ParameterTable& parameters;

@@ -31,13 +31,8 @@ SoundEffectDialog::SoundEffectDialog(const Alarm& alarm, const ParameterTable& p
                               tr("Repeat &Continuously")},
                              alarm.repeatMode)) {
     setWindowTitle(tr("Sound Effect"));
-    auto* parameterGroup = new QGroupBox(tr("&Parameter"));
-    (new QVBoxLayout(parameterGroup))->addWidget(parameterList);
-
-    auto* trigger = new QFormLayout;
-    auto* triggerLabel = new QLabel(tr("&Trigger Value"));
-    triggerLabel->setBuddy(triggerEdit);
-    trigger->addRow(triggerLabel, triggerEdit);
+    QGroupBox* parameterGroup = parameterList->InGroup();
+    QFormLayout* trigger = triggerEdit->LabelledRow();
 
     auto* soundLabel = new QLabel(tr("&Sound File"));
     soundLabel->setBuddy(soundFileEdit);

@@ -33,13 +33,8 @@ TextMessageDialog::TextMessageDialog(const TextMessage& message, const Parameter
       textEdit(new QLineEdit(QString::fromLatin1(message.text.c_str()))),
       colorChooser(new ColorChooser(message.color, tr("Change &Color"))) {
     setWindowTitle(tr("Text Message Editor"));
-    auto* parameterGroup = new QGroupBox(tr("&Parameter"));
-    (new QVBoxLayout(parameterGroup))->addWidget(parameterList);
-
-    auto* form = new QFormLayout;
-    auto* triggerLabel = new QLabel(tr("&Trigger Value"));
-    triggerLabel->setBuddy(triggerEdit);
-    form->addRow(triggerLabel, triggerEdit);
+    QGroupBox* parameterGroup = parameterList->InGroup();
+    QFormLayout* form = triggerEdit->LabelledRow();
 
     auto* textLabel = new QLabel(tr("&Message Text"));
     textLabel->setBuddy(textEdit);

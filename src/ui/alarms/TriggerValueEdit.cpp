@@ -1,5 +1,7 @@
 #include "ui/alarms/TriggerValueEdit.h"
 
+#include <QFormLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <cmath>
 
@@ -20,6 +22,14 @@ std::optional<float> TriggerValueEdit::Checked() {
     setFocus();
     selectAll();
     return std::nullopt;
+}
+
+QFormLayout* TriggerValueEdit::LabelledRow() {
+    auto* row = new QFormLayout;
+    auto* label = new QLabel(tr("&Trigger Value"));
+    label->setBuddy(this);
+    row->addRow(label, this);
+    return row;
 }
 
 }  // namespace rovik
